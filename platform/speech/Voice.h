@@ -1,0 +1,53 @@
+// A speech back end: says texts asynchronously, in call order, and stops everything pending.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace speech {
+
+// A back end that cannot speak (no speech service, synthesiser could not start).
+struct Error : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class Voice {
+public:
+    virtual ~Voice() = default;
+    // Queues the text behind what is already queued and returns at once. Throws Error.
+    virtual void Say(std::string_view text) = 0;
+    // Cuts off the current text and everything queued. Throws Error.
+    virtual void Stop() = 0;
+};
+
+// The two readers the game knows, by their codes.
+enum class Reader { Jfw, We };
+
+// Creates the back end for a reader, honouring VENTRA_SPEECH:
+//   unset      "JFW" speaks through speech-dispatcher (connected lazily, at the first Say/Stop;
+//              a failure to connect is thrown from that call), "WE" through eSpeak NG in-process
+//              (created here; a failure is thrown from here);
+//   log:FILE   one line per call appended to FILE;
+//   none       silent.
+std::unique_ptr<Voice> CreateVoice(Reader reader);
+
+// A back end that hands each call to a callback (the headless trace); Fail(true) makes every
+// call throw Error, as an unreachable speech service would.
+class RecordingVoice : public Voice {
+public:
+    enum class Call { Say, Stop };
+    explicit RecordingVoice(std::function<void(Call, std::string_view)> sink)
+        : m_sink(std::move(sink)) {}
+    void Say(std::string_view text) override;
+    void Stop() override;
+    void Fail(bool fail) { m_fail = fail; }
+
+private:
+    std::function<void(Call, std::string_view)> m_sink;
+    bool m_fail = false;
+};
+
+}  // namespace speech

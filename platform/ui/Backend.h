@@ -1,0 +1,73 @@
+// What a UI back end provides to the model and to the program: native windows (or a script and a
+// trace), the event loop with its clock and timers, message boxes, and the application object.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "platform/json/Json.h"
+#include "platform/ui/Control.h"
+#include "platform/ui/MessageBox.h"
+
+namespace ui {
+
+class Form;
+class Timer;
+
+// Thrown out of the event loops when the program ends at once; not a std::exception, so the
+// game's error handlers let it pass.
+struct ProgramEnded {};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // --- The application object ---
+    const std::string& Title() const { return m_title; }
+    void SetTitle(std::string title) { m_title = std::move(title); }
+    const std::string& HelpFile() const { return m_helpFile; }
+    void SetHelpFile(std::string helpFile) { m_helpFile = std::move(helpFile); }
+    // The program's folder: the folder of the executable.
+    virtual std::filesystem::path ProgramFolder() const = 0;
+    // Ends the program at once: every window goes without running further handlers.
+    [[noreturn]] virtual void End() = 0;
+
+    // --- Clock and waiting ---
+    // Milliseconds on a monotonic clock; never wraps.
+    virtual std::uint64_t NowMs() const = 0;
+    // The platform's 32-bit millisecond tick counter (wraps after about 49.7 days).
+    virtual std::uint32_t TickCount() const = 0;
+    // Processes events (input, timers, posted work) until the clock reaches the deadline,
+    // sleeping while there is nothing to do.
+    virtual void ProcessEventsUntil(std::uint64_t deadlineMs) = 0;
+    // Runs the main loop until the program ends.
+    virtual void Run() = 0;
+    // Queues work for the UI thread; safe to call from any thread.
+    virtual void Post(std::function<void()> work) = 0;
+
+    // --- Modal message box ---
+    virtual Answer ShowMessageBox(const MessageBoxRequest& request) = 0;
+
+    // --- Notifications from the model ---
+    virtual void FormLoaded(Form& form) = 0;
+    virtual void FormShown(Form& form) = 0;
+    // Runs a modal loop until the form is no longer shown.
+    virtual void RunModal(Form& form) = 0;
+    virtual void FormClosed(Form& form) = 0;
+    virtual void ControlChanged(Control& control, Property property) = 0;
+    virtual void FocusChanged(Control& control) = 0;
+    virtual void TimerChanged(Timer& timer) = 0;
+
+    // --- Observability ---
+    // An observable effect outside the UI (speech, sound, settings, shell): the headless back
+    // end writes it to its trace, the windowed one ignores it.
+    virtual void Report(const std::string& event, json::Value::Object fields) = 0;
+
+private:
+    std::string m_title;
+    std::string m_helpFile;
+};
+
+}  // namespace ui

@@ -1,0 +1,77 @@
+// A control of the UI model (frame, text box, list box, label, button or a hosted object's place):
+// its properties and its events. Every property change is passed on to the back end.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/KeyCodes.h"
+
+namespace ui {
+
+class Form;
+
+enum class ControlKind { Frame, TextBox, ListBox, Label, Button, ObjectHost };
+
+// Which property changed, for the back end.
+enum class Property { Caption, Visible, Enabled, Items, ListIndex };
+
+class Control {
+public:
+    Control(Form& owner, std::string name, ControlKind kind, Control* frame, int tabIndex);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& Name() const { return m_name; }
+    ControlKind Kind() const { return m_kind; }
+    Form& Owner() const { return m_owner; }
+    Control* Frame() const { return m_frame; }
+    int TabIndex() const { return m_tabIndex; }
+
+    // The caption of a frame, label or button ("&" marks the access key) or the text of a text box.
+    const std::string& Caption() const { return m_caption; }
+    void SetCaption(std::string caption);
+
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool visible);
+    bool Enabled() const { return m_enabled; }
+    void SetEnabled(bool enabled);
+
+    // Visible itself and inside a visible frame (if any): can be seen, focused and tabbed to.
+    bool Showing() const;
+
+    // List boxes: the entries and the highlighted index (-1 = none).
+    const std::vector<std::string>& Items() const { return m_items; }
+    void AddItem(std::string item);
+    void ClearItems();
+    int ListIndex() const { return m_listIndex; }
+    void SetListIndex(int index);
+
+    // Moves the keyboard focus here (the got-focus event follows).
+    void SetFocus();
+
+    // The access key letter of the caption (upper case), or 0 when it has none.
+    char AccessKey() const;
+
+    // Events. A key-down handler may set keyCode to 0 to keep the key from its default action.
+    std::function<void()> onClick;
+    std::function<void(int& keyCode, Modifiers modifiers)> onKeyDown;
+    std::function<void()> onGotFocus;
+
+private:
+    void Changed(Property property);
+
+    Form& m_owner;
+    std::string m_name;
+    ControlKind m_kind;
+    Control* m_frame;
+    int m_tabIndex;
+    std::string m_caption;
+    bool m_visible = true;
+    bool m_enabled = true;
+    std::vector<std::string> m_items;
+    int m_listIndex = -1;
+};
+
+}  // namespace ui

@@ -1,0 +1,86 @@
+// A window of the UI model: its controls (in tab order), timers and menu bar, and its life:
+// load, show (modeless or modal), unload with a cancel flag, hide.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/Control.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/Timer.h"
+
+namespace ui {
+
+class Backend;
+
+enum class FormState { NotLoaded, Loaded, Shown, ShownModal };
+
+class Form {
+public:
+    Form(Backend& backend, std::string name, std::string caption);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    ~Form();
+
+    Backend& GetBackend() const { return m_backend; }
+    const std::string& Name() const { return m_name; }
+    const std::string& Caption() const { return m_caption; }
+    FormState State() const { return m_state; }
+
+    // Building the form (before it is loaded). `frame` is the frame the control sits on.
+    Control& AddControl(std::string name, ControlKind kind, std::string caption, int tabIndex,
+                        Control* frame = nullptr);
+    Timer& AddTimer(std::string name, int intervalMs);
+    MenuItem& AddMenu(std::string name, std::string caption);
+    // The button that Enter anywhere in the form presses.
+    void SetDefaultButton(Control& button) { m_defaultButton = &button; }
+
+    // Looking things up; an unknown name is a programming error and throws std::out_of_range.
+    Control& Get(const std::string& name) const;
+    Control* Find(const std::string& name) const;
+    Timer* FindTimer(const std::string& name) const;
+    MenuItem* FindMenuItem(const std::string& name) const;
+
+    const std::vector<std::unique_ptr<Control>>& Controls() const { return m_controls; }
+    const std::vector<std::unique_ptr<Timer>>& Timers() const { return m_timers; }
+    const std::vector<std::unique_ptr<MenuItem>>& Menus() const { return m_menus; }
+    Control* DefaultButton() const { return m_defaultButton; }
+
+    // Controls that can take the focus now, in tab order.
+    std::vector<Control*> TabOrder() const;
+    Control* ActiveControl() const { return m_activeControl; }
+
+    // Loads the form if needed (runs onLoad once).
+    void Load();
+    // Shows the form, loading it first; returns at once.
+    void Show();
+    // Shows the form modally: returns when it has been closed or hidden.
+    void ShowModal();
+    void Hide();
+    // Asks the form to close: runs onUnload; returns false when the handler cancelled.
+    bool Unload();
+
+    std::function<void()> onLoad;
+    std::function<void(bool& cancel)> onUnload;
+    std::function<void()> onGotFocus;
+    // Key pressed while the form itself (no control) has the focus.
+    std::function<void(int& keyCode, Modifiers modifiers)> onKeyDown;
+
+    // Called by Control::SetFocus and by the back ends when the focus moves.
+    void NoteFocus(Control* control);
+
+private:
+    Backend& m_backend;
+    std::string m_name;
+    std::string m_caption;
+    FormState m_state = FormState::NotLoaded;
+    std::vector<std::unique_ptr<Control>> m_controls;
+    std::vector<std::unique_ptr<Timer>> m_timers;
+    std::vector<std::unique_ptr<MenuItem>> m_menus;
+    Control* m_defaultButton = nullptr;
+    Control* m_activeControl = nullptr;
+};
+
+}  // namespace ui
