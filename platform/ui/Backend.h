@@ -51,6 +51,9 @@ public:
     virtual Answer ShowMessageBox(const MessageBoxRequest& request) = 0;
 
     // --- Notifications from the model ---
+    // A form exists (its constructor) or goes (its destructor); scripts find controls by name.
+    virtual void FormCreated(Form& form) = 0;
+    virtual void FormDestroyed(Form& form) = 0;
     virtual void FormLoaded(Form& form) = 0;
     virtual void FormShown(Form& form) = 0;
     // Runs a modal loop until the form is no longer shown.
