@@ -56,8 +56,9 @@ public:
     virtual void FormDestroyed(Form& form) = 0;
     virtual void FormLoaded(Form& form) = 0;
     virtual void FormShown(Form& form) = 0;
-    // Runs a modal loop until the form is no longer shown.
+    // Shows the form modally and runs a modal loop until the form is no longer shown.
     virtual void RunModal(Form& form) = 0;
+    // The form left the screen: hidden (state Loaded) or unloaded (state NotLoaded).
     virtual void FormClosed(Form& form) = 0;
     virtual void ControlChanged(Control& control, Property property) = 0;
     virtual void FocusChanged(Control& control) = 0;

@@ -41,14 +41,16 @@ public:
     // Visible itself and inside a visible frame (if any): can be seen, focused and tabbed to.
     bool Showing() const;
 
-    // List boxes: the entries and the highlighted index (-1 = none).
+    // List boxes: the entries and the highlighted index (-1 = none). An index outside -1 ..
+    // count-1 throws std::out_of_range; clearing the entries also clears the index.
     const std::vector<std::string>& Items() const { return m_items; }
     void AddItem(std::string item);
     void ClearItems();
     int ListIndex() const { return m_listIndex; }
     void SetListIndex(int index);
 
-    // Moves the keyboard focus here (the got-focus event follows).
+    // Moves the keyboard focus here (the got-focus event follows); nothing happens when the
+    // control already has its form's focus.
     void SetFocus();
 
     // The access key letter of the caption (upper case), or 0 when it has none.

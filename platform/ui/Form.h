@@ -52,14 +52,20 @@ public:
     std::vector<Control*> TabOrder() const;
     Control* ActiveControl() const { return m_activeControl; }
 
-    // Loads the form if needed (runs onLoad once).
+    // Loads the form if needed: tells the back end (FormLoaded), then runs onLoad. The control
+    // values at that moment are kept and come back when the form is unloaded, so every load
+    // starts from the same form.
     void Load();
     // Shows the form, loading it first; returns at once.
     void Show();
-    // Shows the form modally: returns when it has been closed or hidden.
+    // Shows the form modally: returns when it has been closed or hidden. The back end shows it
+    // (RunModal); FormShown is not called for a modal form.
     void ShowModal();
+    // Takes the form off the screen without unloading it (state Loaded; FormClosed follows).
     void Hide();
-    // Asks the form to close: runs onUnload; returns false when the handler cancelled.
+    // Asks the form to close: runs onUnload; returns false when the handler cancelled. Otherwise
+    // the form is NotLoaded again: its timers stop, its controls get back their values from
+    // before onLoad, the focus is forgotten, FormClosed follows, and the next Show loads it anew.
     bool Unload();
 
     std::function<void()> onLoad;
@@ -72,6 +78,15 @@ public:
     void NoteFocus(Control* control);
 
 private:
+    // The values of a control that an unload restores.
+    struct ControlValues {
+        std::string caption;
+        bool visible;
+        bool enabled;
+        std::vector<std::string> items;
+        int listIndex;
+    };
+
     Backend& m_backend;
     std::string m_name;
     std::string m_caption;
@@ -81,6 +96,7 @@ private:
     std::vector<std::unique_ptr<MenuItem>> m_menus;
     Control* m_defaultButton = nullptr;
     Control* m_activeControl = nullptr;
+    std::vector<ControlValues> m_loadValues;
 };
 
 }  // namespace ui

@@ -1,0 +1,89 @@
+#include "platform/ui/Control.h"
+
+#include <cctype>
+#include <stdexcept>
+
+#include "platform/ui/Backend.h"
+#include "platform/ui/Form.h"
+
+namespace ui {
+
+Control::Control(Form& owner, std::string name, ControlKind kind, Control* frame, int tabIndex)
+    : m_owner(owner), m_name(std::move(name)), m_kind(kind), m_frame(frame), m_tabIndex(tabIndex) {}
+
+void Control::Changed(Property property) {
+    m_owner.GetBackend().ControlChanged(*this, property);
+}
+
+void Control::SetCaption(std::string caption) {
+    if (caption == m_caption)
+        return;
+    m_caption = std::move(caption);
+    Changed(Property::Caption);
+}
+
+void Control::SetVisible(bool visible) {
+    if (visible == m_visible)
+        return;
+    m_visible = visible;
+    Changed(Property::Visible);
+}
+
+void Control::SetEnabled(bool enabled) {
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    Changed(Property::Enabled);
+}
+
+bool Control::Showing() const {
+    return m_visible && (m_frame == nullptr || m_frame->Showing());
+}
+
+void Control::AddItem(std::string item) {
+    m_items.push_back(std::move(item));
+    Changed(Property::Items);
+}
+
+void Control::ClearItems() {
+    SetListIndex(-1);
+    if (m_items.empty())
+        return;
+    m_items.clear();
+    Changed(Property::Items);
+}
+
+void Control::SetListIndex(int index) {
+    if (index < -1 || index >= static_cast<int>(m_items.size()))
+        throw std::out_of_range("list index " + std::to_string(index) + " out of range for " +
+                                m_name);
+    if (index == m_listIndex)
+        return;
+    m_listIndex = index;
+    Changed(Property::ListIndex);
+}
+
+void Control::SetFocus() {
+    if (m_owner.ActiveControl() == this)
+        return;
+    m_owner.NoteFocus(this);
+    m_owner.GetBackend().FocusChanged(*this);
+    if (onGotFocus)
+        onGotFocus();
+}
+
+char Control::AccessKey() const {
+    for (std::size_t i = 0; i + 1 < m_caption.size(); ++i) {
+        if (m_caption[i] != '&')
+            continue;
+        // "&&" is a literal ampersand, not a marker.
+        if (m_caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(m_caption[i + 1])));
+    }
+    return 0;
+}
+
+}  // namespace ui
