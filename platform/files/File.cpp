@@ -1,0 +1,124 @@
+#include "platform/files/File.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+namespace files {
+namespace {
+
+int OpenFlags(FileMode mode) {
+    switch (mode) {
+        case FileMode::Read:
+            return O_RDONLY;
+        case FileMode::ReadWrite:
+            return O_RDWR;
+        case FileMode::CreateTruncate:
+            return O_WRONLY | O_CREAT | O_TRUNC;
+    }
+    return O_RDONLY;
+}
+
+}  // namespace
+
+File::File(const std::filesystem::path& path, FileMode mode) {
+    m_fd = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666);
+    if (m_fd < 0) {
+        m_error = errno;
+    }
+}
+
+File::~File() {
+    // A close failure of a file nobody closed explicitly has no one left to report to; callers
+    // that care about write errors call Close() themselves.
+    Close();
+}
+
+File::File(File&& other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_error(std::exchange(other.m_error, 0)) {}
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        Close();
+        m_fd = std::exchange(other.m_fd, -1);
+        m_error = std::exchange(other.m_error, 0);
+    }
+    return *this;
+}
+
+bool File::IsRegular() const {
+    struct stat info {};
+    return m_fd >= 0 && ::fstat(m_fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::optional<std::uint64_t> File::Size() const {
+    struct stat info {};
+    if (m_fd < 0 || ::fstat(m_fd, &info) != 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+bool File::Sync() const {
+    return m_fd >= 0 && ::fsync(m_fd) == 0;
+}
+
+bool File::Close() {
+    if (m_fd < 0) {
+        return true;
+    }
+    const bool closed = ::close(std::exchange(m_fd, -1)) == 0;
+    if (!closed) {
+        m_error = errno;
+    }
+    return closed;
+}
+
+Transfer ReadPieces(const File& file, std::uint64_t offset, std::span<std::uint8_t> target,
+                    std::size_t maxPiece) {
+    Transfer done;
+    const std::size_t piece = std::max<std::size_t>(maxPiece, 1);
+    while (done.bytes < target.size()) {
+        const std::size_t want = std::min(piece, target.size() - done.bytes);
+        const ssize_t got = ::pread(file.Descriptor(), target.data() + done.bytes, want,
+                                    static_cast<off_t>(offset + done.bytes));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            done.error = errno;
+            break;
+        }
+        if (got == 0) {
+            break;
+        }
+        done.bytes += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
+Transfer WritePieces(const File& file, std::uint64_t offset, std::span<const std::uint8_t> source,
+                     std::size_t maxPiece) {
+    Transfer done;
+    const std::size_t piece = std::max<std::size_t>(maxPiece, 1);
+    while (done.bytes < source.size()) {
+        const std::size_t want = std::min(piece, source.size() - done.bytes);
+        const ssize_t put = ::pwrite(file.Descriptor(), source.data() + done.bytes, want,
+                                     static_cast<off_t>(offset + done.bytes));
+        if (put < 0 && errno == EINTR) {
+            continue;
+        }
+        if (put <= 0) {
+            done.error = put < 0 ? errno : EIO;
+            break;
+        }
+        done.bytes += static_cast<std::size_t>(put);
+    }
+    return done;
+}
+
+}  // namespace files

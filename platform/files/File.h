@@ -1,0 +1,62 @@
+// An open file owned by one object, and transfers of a file region in bounded pieces that
+// report how far they got (a short read is not an error, only a shorter result).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+
+namespace files {
+
+enum class FileMode {
+    Read,            // existing file, read only
+    ReadWrite,       // existing file, read and write
+    CreateTruncate,  // created when missing, emptied when present, write only (mode 0666 & ~umask)
+};
+
+class File {
+public:
+    File() = default;
+    // Opens `path`; check IsOpen() and Error() (the errno of the failure).
+    File(const std::filesystem::path& path, FileMode mode);
+    ~File();
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    bool IsOpen() const { return m_fd >= 0; }
+    int Error() const { return m_error; }
+    int Descriptor() const { return m_fd; }
+    bool IsRegular() const;
+    std::optional<std::uint64_t> Size() const;
+    // Flushes the file's data to the disk; false (with errno) on failure.
+    bool Sync() const;
+    // Closes now; false when the close reported a write error.
+    bool Close();
+
+private:
+    int m_fd = -1;
+    int m_error = 0;
+};
+
+// What a piece transfer did: `bytes` moved; `error` is the errno that stopped it early, 0 when
+// it ran to the end or (reading) met the end of the file.
+struct Transfer {
+    std::size_t bytes = 0;
+    int error = 0;
+};
+
+// Reads up to target.size() bytes from `offset`, each read at most `maxPiece` bytes, until the
+// target is full, the file ends or a read fails.
+Transfer ReadPieces(const File& file, std::uint64_t offset, std::span<std::uint8_t> target,
+                    std::size_t maxPiece);
+
+// Writes all of `source` at `offset`, each write at most `maxPiece` bytes, until everything is
+// written or a write fails or writes nothing.
+Transfer WritePieces(const File& file, std::uint64_t offset, std::span<const std::uint8_t> source,
+                     std::size_t maxPiece);
+
+}  // namespace files

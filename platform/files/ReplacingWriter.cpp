@@ -1,0 +1,117 @@
+#include "platform/files/ReplacingWriter.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <system_error>
+
+namespace files {
+namespace {
+
+constexpr std::size_t kWritePiece = 1 << 20;
+constexpr int kNameAttempts = 64;
+
+std::string RandomSuffix(std::mt19937& engine) {
+    static constexpr char kAlphabet[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof(kAlphabet) - 2);
+    std::string suffix(8, ' ');
+    for (char& c : suffix) {
+        c = kAlphabet[pick(engine)];
+    }
+    return suffix;
+}
+
+// Makes a finished rename durable; a failure here only weakens crash safety, the new file is
+// already in place, so it is not reported.
+void SyncFolder(const std::filesystem::path& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}  // namespace
+
+ReplacingWriter::ReplacingWriter(std::filesystem::path target) : m_target(std::move(target)) {
+    std::error_code error;
+    if (std::filesystem::is_symlink(m_target, error)) {
+        // Replace the file the link points to, not the link itself.
+        m_target = std::filesystem::weakly_canonical(m_target, error);
+    }
+    std::mt19937 engine{std::random_device{}()};
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        m_temp = m_target.parent_path() /
+                 ("." + m_target.filename().string() + "." + RandomSuffix(engine));
+        const int fd = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            m_file = File(m_temp, FileMode::ReadWrite);
+            m_error = m_file.Error();
+            return;
+        }
+        if (errno != EEXIST) {
+            m_error = errno;
+            m_temp.clear();
+            return;
+        }
+    }
+    m_error = EEXIST;
+    m_temp.clear();
+}
+
+ReplacingWriter::~ReplacingWriter() {
+    if (!m_committed && !m_temp.empty()) {
+        m_file.Close();
+        std::remove(m_temp.c_str());
+    }
+}
+
+bool ReplacingWriter::Write(std::span<const std::uint8_t> bytes) {
+    if (m_error != 0) {
+        return false;
+    }
+    const Transfer done = WritePieces(m_file, m_written, bytes, kWritePiece);
+    m_written += done.bytes;
+    if (done.bytes != bytes.size()) {
+        m_error = done.error != 0 ? done.error : EIO;
+        return false;
+    }
+    return true;
+}
+
+bool ReplacingWriter::Commit() {
+    if (m_error != 0) {
+        return false;
+    }
+    struct stat existing {};
+    if (::stat(m_target.c_str(), &existing) == 0 &&
+        ::fchmod(m_file.Descriptor(), existing.st_mode & 07777) != 0) {
+        m_error = errno;
+        return false;
+    }
+    if (!m_file.Sync()) {
+        m_error = errno;
+        return false;
+    }
+    if (!m_file.Close()) {
+        m_error = m_file.Error();
+        return false;
+    }
+    if (std::rename(m_temp.c_str(), m_target.c_str()) != 0) {
+        m_error = errno;
+        return false;
+    }
+    m_committed = true;
+    SyncFolder(m_target.parent_path());
+    return true;
+}
+
+}  // namespace files

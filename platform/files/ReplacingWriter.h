@@ -1,0 +1,38 @@
+// Writes a new version of a file beside it and puts it in place only once it is complete and on
+// disk, so a crash leaves either the old file or the whole new one, never a half-written file.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+#include "platform/files/File.h"
+
+namespace files {
+
+class ReplacingWriter {
+public:
+    // Creates the new file beside `target`; check Error() (an errno, 0 when all is well).
+    explicit ReplacingWriter(std::filesystem::path target);
+    // Removes the new file unless Commit() succeeded.
+    ~ReplacingWriter();
+    ReplacingWriter(const ReplacingWriter&) = delete;
+    ReplacingWriter& operator=(const ReplacingWriter&) = delete;
+
+    int Error() const { return m_error; }
+    // Appends bytes; false (and Error()) on failure.
+    bool Write(std::span<const std::uint8_t> bytes);
+    // Flushes the new file, gives it the target's permissions when the target exists, and
+    // renames it over the target. False (and Error()) on failure; the target is then untouched.
+    bool Commit();
+
+private:
+    std::filesystem::path m_target;
+    std::filesystem::path m_temp;
+    File m_file;
+    std::uint64_t m_written = 0;
+    int m_error = 0;
+    bool m_committed = false;
+};
+
+}  // namespace files

@@ -1,0 +1,35 @@
+#include "platform/files/TempFiles.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+#include <system_error>
+
+namespace files {
+
+std::filesystem::path TempFolder() {
+    const char* folder = std::getenv("TMPDIR");
+    if (folder != nullptr && *folder != '\0') {
+        return folder;
+    }
+    return "/tmp";
+}
+
+std::filesystem::path CreateTempFile(std::string_view prefix) {
+    if (prefix.find('/') != std::string_view::npos) {
+        throw std::system_error(EINVAL, std::generic_category(),
+                                "temporary file prefix names a folder");
+    }
+    std::string pattern = (TempFolder() / std::string(prefix)).string() + "XXXXXX";
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) {
+        throw std::system_error(errno, std::generic_category(),
+                                "cannot create a temporary file in " + TempFolder().string());
+    }
+    ::close(fd);
+    return pattern;
+}
+
+}  // namespace files

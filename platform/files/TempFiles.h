@@ -1,0 +1,16 @@
+// The temporary folder and new, uniquely named temporary files created in it safely.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace files {
+
+// $TMPDIR when set and not empty, else /tmp.
+std::filesystem::path TempFolder();
+
+// Creates a new empty file (mode 0600) named `prefix` followed by random characters in
+// TempFolder() and returns its path. Throws std::system_error when it cannot be created.
+std::filesystem::path CreateTempFile(std::string_view prefix);
+
+}  // namespace files

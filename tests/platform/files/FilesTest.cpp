@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <numeric>
+#include <system_error>
+#include <vector>
+
+#include "platform/files/File.h"
+#include "platform/files/MemoryBlock.h"
+#include "platform/files/Paths.h"
+#include "platform/files/ReplacingWriter.h"
+#include "platform/files/TempFiles.h"
+#include "tests/platform/files/ScopedEnv.h"
+#include "tests/platform/files/ScratchFolder.h"
+
+// Huge allocations must come back as null here, as they do without the sanitizer.
+extern "C" const char* __asan_default_options() {
+    return "allocator_may_return_null=1";
+}
+
+namespace {
+
+using testing_support::ScopedEnv;
+using testing_support::ScratchFolder;
+namespace fs = std::filesystem;
+
+void WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::uint8_t> Counting(std::size_t count) {
+    std::vector<std::uint8_t> bytes(count);
+    std::iota(bytes.begin(), bytes.end(), std::uint8_t{0});
+    return bytes;
+}
+
+TEST(TempFiles, TempFolderFollowsTmpdirAndFallsBackToTmp) {
+    {
+        ScopedEnv tmpdir("TMPDIR", "/some/where");
+        EXPECT_EQ(files::TempFolder(), fs::path("/some/where"));
+    }
+    {
+        ScopedEnv tmpdir("TMPDIR", "");
+        EXPECT_EQ(files::TempFolder(), fs::path("/tmp"));
+    }
+    ScopedEnv tmpdir("TMPDIR", std::nullopt);
+    EXPECT_EQ(files::TempFolder(), fs::path("/tmp"));
+}
+
+TEST(TempFiles, CreatesNewPrivateEmptyFilesWithThePrefix) {
+    ScratchFolder folder;
+    ScopedEnv tmpdir("TMPDIR", folder.Path().string());
+    const fs::path first = files::CreateTempFile("wav");
+    const fs::path second = files::CreateTempFile("wav");
+    EXPECT_NE(first, second);
+    EXPECT_EQ(first.parent_path(), folder.Path());
+    EXPECT_EQ(first.filename().string().rfind("wav", 0), 0u);
+    EXPECT_EQ(fs::file_size(first), 0u);
+    struct stat info {};
+    ASSERT_EQ(::stat(first.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST(TempFiles, FailureThrowsSystemError) {
+    ScratchFolder folder;
+    ScopedEnv tmpdir("TMPDIR", (folder / "missing").string());
+    EXPECT_THROW(files::CreateTempFile("clp"), std::system_error);
+    EXPECT_THROW(files::CreateTempFile("../x"), std::system_error);
+}
+
+TEST(Paths, BackslashesBecomeSeparators) {
+    EXPECT_EQ(files::NativePath("\\hit.wav"), "/hit.wav");
+    EXPECT_EQ(files::NativePath("/opt/game\\sounds\\hit.wav"), "/opt/game/sounds/hit.wav");
+    EXPECT_EQ(files::NativePath("plain"), "plain");
+}
+
+TEST(Paths, ShortPathIsThePathOnlyWhenSomethingIsThere) {
+    ScratchFolder folder;
+    WriteBytes(folder / "hit.wav", {1});
+    const std::string native = (folder / "hit.wav").string();
+    EXPECT_EQ(files::ShortPath(native), native);
+    EXPECT_EQ(files::ShortPath(folder.Path().string() + "\\hit.wav"), native);
+    EXPECT_EQ(files::ShortPath((folder / "missing.wav").string()), "");
+    EXPECT_EQ(files::ShortPath(""), "");
+}
+
+TEST(Pieces, ReadsARegionInBoundedPiecesAndReportsShortReads) {
+    ScratchFolder folder;
+    WriteBytes(folder / "data", Counting(100));
+    files::File file(folder / "data", files::FileMode::Read);
+    ASSERT_TRUE(file.IsOpen());
+    EXPECT_EQ(file.Size(), 100u);
+
+    std::vector<std::uint8_t> target(30);
+    files::Transfer done = files::ReadPieces(file, 10, target, 7);
+    EXPECT_EQ(done.bytes, 30u);
+    EXPECT_EQ(target.front(), 10);
+    EXPECT_EQ(target.back(), 39);
+
+    done = files::ReadPieces(file, 90, target, 7);
+    EXPECT_EQ(done.bytes, 10u);
+    EXPECT_EQ(done.error, 0);
+    EXPECT_EQ(target[9], 99);
+}
+
+TEST(Pieces, WritesInBoundedPiecesAndReportsFailures) {
+    ScratchFolder folder;
+    const std::vector<std::uint8_t> bytes = Counting(250);
+    {
+        files::File file(folder / "out", files::FileMode::CreateTruncate);
+        ASSERT_TRUE(file.IsOpen());
+        EXPECT_EQ(files::WritePieces(file, 0, bytes, 60).bytes, 250u);
+    }
+    EXPECT_EQ(ReadBytes(folder / "out"), bytes);
+
+    files::File readOnly(folder / "out", files::FileMode::Read);
+    const files::Transfer refused = files::WritePieces(readOnly, 0, bytes, 60);
+    EXPECT_EQ(refused.bytes, 0u);
+    EXPECT_NE(refused.error, 0);
+
+    files::File missing(folder / "none", files::FileMode::Read);
+    EXPECT_FALSE(missing.IsOpen());
+    EXPECT_EQ(missing.Error(), ENOENT);
+}
+
+TEST(MemoryBlockTest, GrowsShrinksAndMovesKeepingTheBytes) {
+    files::MemoryBlock block;
+    ASSERT_TRUE(block.Allocate(4));
+    std::copy_n("abcd", 4, block.Data());
+    ASSERT_TRUE(block.Resize(1000));
+    EXPECT_EQ(block.Data()[3], 'd');
+    ASSERT_TRUE(block.Resize(2));
+    EXPECT_EQ(block.Size(), 2u);
+
+    files::MemoryBlock moved = std::move(block);
+    EXPECT_EQ(block.Size(), 0u);
+    EXPECT_EQ(block.Data(), nullptr);
+    EXPECT_EQ(moved.Data()[1], 'b');
+}
+
+TEST(MemoryBlockTest, ImpossibleSizesFailWithoutThrowing) {
+    files::MemoryBlock block;
+    ASSERT_TRUE(block.Allocate(8));
+    const std::size_t impossible = std::numeric_limits<std::size_t>::max() / 2;
+    EXPECT_FALSE(block.Resize(impossible));
+    EXPECT_EQ(block.Size(), 8u);
+    EXPECT_FALSE(block.Allocate(impossible));
+    EXPECT_EQ(block.Size(), 0u);
+}
+
+TEST(ReplacingWriterTest, CommitReplacesTheTargetAndKeepsItsPermissions) {
+    ScratchFolder folder;
+    const fs::path target = folder / "song.wav";
+    WriteBytes(target, {9, 9, 9, 9, 9, 9});
+    ::chmod(target.c_str(), 0640);
+
+    files::ReplacingWriter writer(target);
+    ASSERT_EQ(writer.Error(), 0);
+    ASSERT_TRUE(writer.Write(Counting(3)));
+    EXPECT_EQ(ReadBytes(target).size(), 6u) << "the target changes only on commit";
+    ASSERT_TRUE(writer.Commit());
+
+    EXPECT_EQ(ReadBytes(target), Counting(3));
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
+}
+
+TEST(ReplacingWriterTest, AbandonedWriteLeavesTheTargetAndNoLeftovers) {
+    ScratchFolder folder;
+    const fs::path target = folder / "song.wav";
+    WriteBytes(target, {1, 2});
+    {
+        files::ReplacingWriter writer(target);
+        ASSERT_TRUE(writer.Write(Counting(50)));
+    }
+    EXPECT_EQ(ReadBytes(target), (std::vector<std::uint8_t>{1, 2}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
+
+    files::ReplacingWriter nowhere(folder / "missing" / "x.wav");
+    EXPECT_EQ(nowhere.Error(), ENOENT);
+    EXPECT_FALSE(nowhere.Write(Counting(1)));
+    EXPECT_FALSE(nowhere.Commit());
+}
+
+}  // namespace

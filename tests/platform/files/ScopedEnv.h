@@ -1,0 +1,36 @@
+// Sets (or unsets) an environment variable for the life of one object, then puts it back.
+#pragma once
+
+#include <stdlib.h>
+
+#include <optional>
+#include <string>
+
+namespace testing_support {
+
+class ScopedEnv {
+public:
+    ScopedEnv(std::string name, std::optional<std::string> value) : m_name(std::move(name)) {
+        if (const char* old = ::getenv(m_name.c_str())) {
+            m_old = old;
+        }
+        Apply(value);
+    }
+    ~ScopedEnv() { Apply(m_old); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    void Apply(const std::optional<std::string>& value) {
+        if (value) {
+            ::setenv(m_name.c_str(), value->c_str(), 1);
+        } else {
+            ::unsetenv(m_name.c_str());
+        }
+    }
+
+    std::string m_name;
+    std::optional<std::string> m_old;
+};
+
+}  // namespace testing_support
