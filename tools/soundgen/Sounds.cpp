@@ -32,7 +32,7 @@ const std::vector<Partial> kSoft = {{1.0, 1.0, 0.40}, {2.0, 0.25, 0.20}, {3.0, 0
 // A steady, neutral timbre that barely decays.
 const std::vector<Partial> kFlute = {{1.0, 1.0, 1.0}, {2.0, 0.2, 0.5}, {3.0, 0.1, 0.3}};
 
-// A card landing on the table: a quick bright scratch of filtered noise over a low thump.
+// A card landing on the table: a quick, soft scratch of filtered noise over a low thump.
 Signal MakeHit() {
     Signal signal(SamplesFor(0.15), 0.0F);
     Noise noise(0x1CE5u);
