@@ -25,11 +25,17 @@ inline constexpr ErrorCode ErrDeviceNotReady = 276;
 inline constexpr ErrorCode ErrOutOfRange = 282;
 inline constexpr ErrorCode ErrFileNotSaved = 286;
 inline constexpr ErrorCode ErrDuplicateAlias = 289;
+inline constexpr ErrorCode ErrMissingDeviceName = 292;
+inline constexpr ErrorCode ErrBadTimeFormat = 293;
+inline constexpr ErrorCode ErrNoClosingQuote = 294;
 inline constexpr ErrorCode ErrInvalidFile = 296;
 inline constexpr ErrorCode ErrFilenameRequired = 304;
 inline constexpr ErrorCode ErrExtraCharacters = 305;
 inline constexpr ErrorCode ErrWaveOutputsInUse = 320;
 inline constexpr ErrorCode ErrWaveInputsInUse = 322;
+// No audio system, or no device at all that can play / record the format (not "busy").
+inline constexpr ErrorCode ErrWaveOutputsUnsuitable = 326;
+inline constexpr ErrorCode ErrWaveInputsUnsuitable = 328;
 inline constexpr ErrorCode ErrFileRead = 348;
 inline constexpr ErrorCode ErrFileWrite = 349;
 
