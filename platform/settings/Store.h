@@ -2,8 +2,10 @@
 // "Ventrelle/StartUp", each holding named string values. Backed by one file, written atomically.
 #pragma once
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +13,11 @@
 
 namespace settings {
 
+class Tree;
+
+// Key paths are separated by "/" (empty components are ignored); key components and value names
+// compare ignoring ASCII case, as registry names do. The value name "" is the key's default
+// value. Values are any byte strings. The file format is described in Format.h.
 class Store {
 public:
     // The store in $XDG_CONFIG_HOME (default ~/.config)/ventrelle/registry.ini.
@@ -19,24 +26,36 @@ public:
     explicit Store(std::filesystem::path file);
 
     // The value, or nothing when the key or value is missing. A damaged or unreadable file reads
-    // as empty.
+    // as empty (reported once on stderr); never throws for a bad file.
     std::optional<std::string> Get(std::string_view key, std::string_view name) const;
     // Writes one value: re-reads the file under a lock, changes it, writes a temporary file and
-    // renames it over the old one. Throws std::system_error when the file cannot be written.
+    // renames it over the old one. A damaged file is first moved aside to "<file>.damaged".
+    // Throws std::system_error when the file cannot be written, std::invalid_argument for an
+    // empty key path.
     void Set(std::string_view key, std::string_view name, std::string_view value);
     // Removes a key, its values and every key below it. Missing keys are not an error.
     void DeleteTree(std::string_view key);
-    // Names of the keys directly below `key`.
+    // Names of the keys directly below `key` ("" for the top level), sorted.
     std::vector<std::string> SubKeys(std::string_view key) const;
 
     // Called after every successful Set (the headless trace shows settings writes).
     std::function<void(std::string_view key, std::string_view name, std::string_view value)>
         onWrite;
+    // Called with the written and synced temporary file just before it replaces the store; tests
+    // use it to interrupt a write at the worst moment.
+    std::function<void(const std::filesystem::path& temporary)> beforeReplace;
 
     const std::filesystem::path& File() const { return m_file; }
 
 private:
+    Tree Load() const;
+    void ReportDamage(const std::string& damage) const;
+    // Runs `change` on the current content under the lock and writes the result when it says so.
+    void Modify(const std::function<bool(Tree&)>& change);
+
     std::filesystem::path m_file;
+    // Shared by copies of the store, so a damaged file is reported once, not at every read.
+    std::shared_ptr<std::atomic<bool>> m_damageReported;
 };
 
 // The application settings of the game: GetSetting/SaveSetting over the store, under the key

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "platform/settings/Format.h"
+#include "platform/settings/Store.h"
+#include "tests/platform/settings/TempFolder.h"
+
+namespace {
+
+using settings::Store;
+using testing_support::ReadFile;
+using testing_support::TempFolder;
+using testing_support::WriteFile;
+
+class StoreTest : public ::testing::Test {
+protected:
+    TempFolder m_folder;
+    std::filesystem::path m_file = m_folder / "config/ventrelle/registry.ini";
+    Store m_store{m_file};
+};
+
+TEST(StoreDefaultPath, FollowsXdgConfigHomeThenHome) {
+    setenv("XDG_CONFIG_HOME", "/x/config", 1);
+    setenv("HOME", "/x/home", 1);
+    EXPECT_EQ(Store::DefaultPath(), "/x/config/ventrelle/registry.ini");
+    setenv("XDG_CONFIG_HOME", "relative/is/ignored", 1);
+    EXPECT_EQ(Store::DefaultPath(), "/x/home/.config/ventrelle/registry.ini");
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(Store::DefaultPath(), "/x/home/.config/ventrelle/registry.ini");
+}
+
+TEST_F(StoreTest, MissingFileReadsAsEmptyAndSettingsFallBackToTheDefault) {
+    EXPECT_EQ(m_store.Get("Ventrelle/StartUp", "Reader"), std::nullopt);
+    EXPECT_EQ(settings::GetSetting(m_store, "Ventrelle", "StartUp", "Reader", "None"), "None");
+    EXPECT_TRUE(m_store.SubKeys("").empty());
+    EXPECT_FALSE(std::filesystem::exists(m_file));
+}
+
+TEST_F(StoreTest, SaveSettingIsReadBackByANewStoreOnTheSameFile) {
+    settings::SaveSetting(m_store, "Ventrelle", "StartUp", "Reader", "WE");
+    EXPECT_EQ(Store(m_file).Get("Ventrelle/StartUp", "Reader"), "WE");
+    EXPECT_EQ(settings::GetSetting(Store(m_file), "Ventrelle", "StartUp", "Reader", "None"), "WE");
+    EXPECT_EQ(settings::GetSetting(m_store, "Ventrelle", "StartUp", "Other", "dflt"), "dflt");
+}
+
+TEST_F(StoreTest, AwkwardValuesRoundTripThroughTheFile) {
+    const std::vector<std::string> values = {"", "a=b", "]\n[x]", "caf\xc3\xa9",
+                                             std::string("\0\x01\xff\r\n\\", 7)};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        m_store.Set("Classes/CLSID/{A}/InprocServer32", "v" + std::to_string(i), values[i]);
+    }
+    Store fresh(m_file);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(fresh.Get("Classes/CLSID/{A}/InprocServer32", "v" + std::to_string(i)),
+                  values[i]);
+    }
+}
+
+TEST_F(StoreTest, CreatesTheFolderAndKeepsTheFilePrivate) {
+    m_store.Set("A", "x", "1");
+    struct stat info {};
+    ASSERT_EQ(::stat(m_file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST_F(StoreTest, OnWriteFiresAfterEachSuccessfulSet) {
+    std::vector<std::string> seen;
+    m_store.onWrite = [&](std::string_view key, std::string_view name, std::string_view value) {
+        EXPECT_EQ(m_store.Get(key, name), value);  // already on disk
+        seen.push_back(std::string(key) + "|" + std::string(name) + "|" + std::string(value));
+    };
+    m_store.Set("Ventrelle/StartUp", "Reader", "JFW");
+    m_store.Set("Ventrelle/StartUp", "Reader", "WE");
+    EXPECT_THROW(m_store.Set("/", "x", "y"), std::invalid_argument);
+    EXPECT_EQ(seen, (std::vector<std::string>{"Ventrelle/StartUp|Reader|JFW",
+                                              "Ventrelle/StartUp|Reader|WE"}));
+}
+
+TEST_F(StoreTest, DeleteTreeAndSubKeys) {
+    m_store.Set("Classes/CLSID/{1}/InprocServer32", "", "/lib/SONIVEL.OCX");
+    m_store.Set("Classes/CLSID/{1}/ProgID", "", "SONIVEL.SonivelCtrl");
+    m_store.Set("Classes/CLSID/{2}", "", "other");
+    m_store.Set("Classes/SONIVEL.SonivelCtrl/CLSID", "", "{1}");
+    EXPECT_EQ(m_store.SubKeys("Classes/CLSID/{1}"),
+              (std::vector<std::string>{"InprocServer32", "ProgID"}));
+    m_store.DeleteTree("Classes/CLSID/{1}");
+    m_store.DeleteTree("Classes/Missing");
+    EXPECT_EQ(m_store.SubKeys("Classes/CLSID"), std::vector<std::string>{"{2}"});
+    EXPECT_EQ(m_store.Get("Classes/CLSID/{1}/ProgID", ""), std::nullopt);
+    EXPECT_EQ(m_store.Get("Classes/SONIVEL.SonivelCtrl/CLSID", ""), "{1}");
+}
+
+TEST_F(StoreTest, DeleteTreeOnAMissingStoreWritesNothing) {
+    m_store.DeleteTree("Classes");
+    EXPECT_FALSE(std::filesystem::exists(m_file));
+}
+
+TEST_F(StoreTest, DamagedFilesReadAsEmptyAndTheNextSetKeepsThemAside) {
+    const std::string damaged[] = {
+        "garbage without any structure",
+        "# Ventrelle settings 1\n[A]\nx=1\n[B]\ny=",  // truncated
+        std::string("\x7f"
+                    "ELF\x02\x01\x01\0\0\0\xff\xfe",
+                    13),                                                    // binary
+        "# Ventrelle settings 1\n[A]\nx=" + std::string(1024 * 1024, 'y'),  // huge line
+        std::string(settings::kMaxStoreBytes + 1, '\n'),                    // too big
+    };
+    for (const std::string& content : damaged) {
+        std::filesystem::create_directories(m_file.parent_path());
+        WriteFile(m_file, content);
+        Store store(m_file);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(store.Get("A", "x"), std::nullopt);
+        EXPECT_TRUE(store.SubKeys("").empty());
+        const std::string reported = testing::internal::GetCapturedStderr();
+        EXPECT_NE(reported.find("is damaged"), std::string::npos);
+        EXPECT_EQ(reported.find("is damaged"), reported.rfind("is damaged")) << "reported twice";
+
+        testing::internal::CaptureStderr();
+        store.Set("A", "x", "fresh");
+        testing::internal::GetCapturedStderr();
+        EXPECT_EQ(Store(m_file).Get("A", "x"), "fresh");
+        EXPECT_EQ(ReadFile(m_file.string() + ".damaged"), content);
+    }
+}
+
+TEST_F(StoreTest, AFolderInPlaceOfTheFileReadsAsEmptyAndIsMovedAsideBySet) {
+    std::filesystem::create_directories(m_file / "child");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(m_store.Get("A", "x"), std::nullopt);
+    m_store.Set("A", "x", "1");
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(m_store.Get("A", "x"), "1");
+    EXPECT_TRUE(std::filesystem::is_directory(m_file.string() + ".damaged/child"));
+}
+
+TEST_F(StoreTest, AStrayTemporaryFileDoesNotHarmTheStoreAndIsCleanedUp) {
+    m_store.Set("A", "x", "1");
+    const std::filesystem::path stray = m_file.string() + ".tmp-Ab12Cd";
+    WriteFile(stray, "# Ventrelle settings 1\n[A]\nx=half wri");
+    EXPECT_EQ(m_store.Get("A", "x"), "1");
+    m_store.Set("A", "y", "2");
+    EXPECT_FALSE(std::filesystem::exists(stray));
+    EXPECT_EQ(m_store.Get("A", "x"), "1");
+    EXPECT_EQ(m_store.Get("A", "y"), "2");
+}
+
+TEST_F(StoreTest, AFailedWriteLeavesTheStoreAsItWas) {
+    m_store.Set("A", "x", "1");
+    m_store.beforeReplace = [](const std::filesystem::path&) {
+        throw std::system_error(std::make_error_code(std::errc::io_error), "disk gone");
+    };
+    EXPECT_THROW(m_store.Set("A", "x", "2"), std::system_error);
+    EXPECT_EQ(m_store.Get("A", "x"), "1");
+    std::vector<std::filesystem::path> left;
+    for (const auto& entry : std::filesystem::directory_iterator(m_file.parent_path())) {
+        left.push_back(entry.path().filename());
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::filesystem::path>{"registry.ini", "registry.ini.lock"}));
+}
+
+TEST_F(StoreTest, AValueThatWouldOverfillTheStoreIsRefused) {
+    m_store.Set("A", "x", "1");
+    EXPECT_THROW(m_store.Set("A", "big", std::string(settings::kMaxStoreBytes, 'z')),
+                 std::system_error);
+    EXPECT_EQ(m_store.Get("A", "x"), "1");
+    EXPECT_EQ(m_store.Get("A", "big"), std::nullopt);
+}
+
+TEST_F(StoreTest, AnUnwritableFolderThrowsSystemError) {
+    Store store("/proc/ventra-cannot-exist/registry.ini");
+    EXPECT_THROW(store.Set("A", "x", "1"), std::system_error);
+}
+
+}  // namespace
