@@ -1,0 +1,63 @@
+#include "game/access/Speech.h"
+
+#include "game/access/ScreenReader.h"
+#include "game/shell/ErrorHandler.h"
+#include "game/shell/Game.h"
+
+namespace game {
+
+namespace {
+
+speech::Voice& JfwVoice(Game& game) {
+    if (!game.jfwVoice) {
+        game.jfwVoice = game.makeVoice(speech::Reader::Jfw);
+    }
+    return *game.jfwVoice;
+}
+
+speech::Voice& WeVoice(Game& game) {
+    if (!game.state.WESpeech) {
+        throw GameError(kObjectNotSet);
+    }
+    return *game.state.WESpeech;
+}
+
+}  // namespace
+
+void Speak(Game& game, std::string_view text) {
+    Guarded(game, Report::ShowError, " Speak()", [&] {
+        if (ReaderIs(game, kJfw)) {
+            JfwVoice(game).Say(text);
+        } else if (ReaderIs(game, kWe) && !text.empty()) {
+            WeVoice(game).Say(text);
+        }
+    });
+}
+
+void StopSpeech(Game& game) {
+    Guarded(game, Report::ShowError, " StopSpeech()", [&] {
+        if (ReaderIs(game, kJfw)) {
+            JfwVoice(game).Stop();
+        } else if (ReaderIs(game, kWe)) {
+            WeVoice(game).Stop();
+        }
+    });
+}
+
+void Delay(Game& game, Int16 count) {
+    Guarded(game, Report::MessageBox, " in Delay()", [&] {
+        const Int16 span = count * 100;
+        if (span <= 0) {
+            return;
+        }
+        // The deadline is on the 64-bit clock, so a wrap of the 32-bit tick counter can never
+        // stretch the wait.
+        ui::Backend& backend = game.backend;
+        const std::uint64_t deadline = backend.NowMs() + static_cast<std::uint64_t>(span.Value());
+        while (backend.NowMs() < deadline) {
+            backend.ProcessEventsUntil(deadline);
+        }
+    });
+}
+
+}  // namespace game

@@ -1,0 +1,50 @@
+// The one game instance: the shared state, the three windows and the services they use. Every
+// operation of the game takes it as its first argument.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "game/access/AboutForm.h"
+#include "game/access/ReaderForm.h"
+#include "game/shell/GameScreenForm.h"
+#include "game/shell/GameState.h"
+#include "platform/settings/Store.h"
+#include "platform/speech/Voice.h"
+#include "platform/ui/Backend.h"
+
+namespace game {
+
+// Makes the speech back end of a reader; throws speech::Error when it cannot.
+using VoiceFactory = std::function<std::unique_ptr<speech::Voice>(speech::Reader)>;
+
+// What a script or a test fixes about the coming shuffles.
+struct ShuffleControl {
+    // Every shuffle draws from a generator seeded with this instead of the clock.
+    std::optional<std::uint32_t> seed;
+    // Cards (1 to 52) that the next shuffle puts on top of the deck, in dealing order.
+    std::vector<std::int16_t> stackedDeck;
+};
+
+struct Game {
+    // Builds the windows and connects their events; the store's writes are reported to the back
+    // end as "setting" events.
+    Game(ui::Backend& backend, settings::Store& store, VoiceFactory makeVoice);
+
+    ui::Backend& backend;
+    settings::Store& store;
+    VoiceFactory makeVoice;
+    GameState state;
+    // The "JFW" voice, made at its first use so that the game runs without that service.
+    std::unique_ptr<speech::Voice> jfwVoice;
+    ShuffleControl shuffle;
+
+    GameScreenForm GameScreen;
+    ReaderForm frmReader;
+    AboutForm frmAbout;
+};
+
+}  // namespace game

@@ -1,0 +1,30 @@
+#include "game/shell/GameScreen.h"
+
+#include "game/access/Speech.h"
+#include "game/shell/ErrorHandler.h"
+#include "game/shell/Game.h"
+
+namespace game {
+
+void Form_Load(Game& game) {
+    game.backend.SetTitle("");
+    // The help file keeps its backslash; the path layer reads it as a folder separator.
+    game.backend.SetHelpFile(game.backend.ProgramFolder().string() + "\\ventra.hlp");
+    game.GameScreen.Sonivel1.SetVisible(false);
+}
+
+void Form_GotFocus(Game& game) {
+    Guarded(game, Report::ShowError, " Form_GotFocus()", [&] { StopSpeech(game); });
+}
+
+void Player1Show(Game& game) {
+    Guarded(game, Report::ShowError, " Player1Show()",
+            [&] { game.GameScreen.frameGameScreen.SetVisible(true); });
+}
+
+void Player1Hide(Game& game) {
+    Guarded(game, Report::ShowError, " Player1Hide()",
+            [&] { game.GameScreen.frameGameScreen.SetVisible(false); });
+}
+
+}  // namespace game

@@ -1,0 +1,76 @@
+// The game's shared state: every variable the operations read and write, with its width and its
+// value at program start. One instance lives in the Game for the whole run; nothing is saved.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "game/shell/Checked.h"
+#include "platform/speech/Voice.h"
+
+namespace game {
+
+// A card's name as the hands store it: 25 characters, filled up with trailing spaces.
+using CardName = FixedText<25>;
+
+// One hand made by splitting a pair.
+struct SplitHand {
+    Int16 CardCount;
+    Int16 Total;
+    CheckedArray<Int16, 16> CardValues;
+    CheckedArray<std::string, 16> CardNames;
+    // 0 while the hand is not settled.
+    Int16 Outcome;
+    std::string ResultText;
+};
+
+struct GameState {
+    // Money, in whole dollars.
+    Int32 Stakes;
+    Int32 Bet;
+    Int16 BetListIndex;
+    Int32 BetBeforeDouble;
+    Int32 InsuranceBet;
+
+    // The hands: slot 0 is never used; cards fill slots 1 to the count in dealing order.
+    CheckedArray<Int16, 21> PlayerCardValues;
+    CheckedArray<CardName, 21> PlayerCardNames;
+    Int16 PlayerCardCount;
+    Int16 PlayerTotal;
+    // Dealer slot 1 is the face-down card, slot 2 the face-up one.
+    CheckedArray<Int16, 21> DealerCardValues;
+    CheckedArray<CardName, 21> DealerCardNames;
+    Int16 DealerCardCount;
+    Int16 DealerTotal;
+
+    // The deck: slots 0 to 51 hold the shuffled cards, slot 52 is never written.
+    CheckedArray<Int16, 53> Deck;
+    Int16 DealPosition;
+
+    // The hand being played.
+    bool GameInProgress = false;
+    bool InsuranceAvailable = false;
+    bool InsuranceTaken = false;
+    bool DoubledDown = false;
+
+    // Results and the next hand: 0 = same bet, 1 = new bet.
+    std::string PlayerWinsText;
+    std::string DealerWinsText;
+    std::string DrawText;
+    std::string ResultsText;
+    Int16 NextHandChoice;
+
+    // Split pairs.
+    CheckedArray<SplitHand, 6> SplitHands;
+    Int16 SplitHandIndex;
+    bool SplitInProgress = false;
+    Int16 SplitCount;
+    bool SplitAces = false;
+
+    // Speech: the reader's code as chosen or read ("JFW", "WE", "None" or anything stored), and
+    // the Window-Eyes voice while that reader is (or was) chosen.
+    std::string ScreenReader;
+    std::unique_ptr<speech::Voice> WESpeech;
+};
+
+}  // namespace game

@@ -1,0 +1,112 @@
+#include "game/shell/HeadlessGame.h"
+
+#include <charconv>
+#include <string>
+
+#include "game/shell/StartUp.h"
+#include "game/shell/StateDump.h"
+
+namespace game {
+
+namespace {
+
+constexpr const char* kSpeechUnavailable = "The speech service is not available";
+
+std::string ReaderCode(speech::Reader reader) {
+    return reader == speech::Reader::Jfw ? "JFW" : "WE";
+}
+
+template <class Number>
+Number ParseNumber(const std::string& text, Number low, Number high, const std::string& what) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+        throw ui::ScriptError(what + " must be a number from " + std::to_string(low) + " to " +
+                              std::to_string(high) + ", not \"" + text + "\"");
+    }
+    return value;
+}
+
+void ExpectArgs(const std::vector<std::string>& args, std::size_t count, const char* usage) {
+    if (args.size() != count) {
+        throw ui::ScriptError(std::string("usage: ") + usage);
+    }
+}
+
+}  // namespace
+
+HeadlessGame::HeadlessGame(ui::HeadlessBackend& backend, const std::filesystem::path& storeFile)
+    : m_backend(backend), m_store(storeFile), m_game(backend, m_store, RecordingVoices()) {
+    AddCommands();
+    m_backend.SetStateProvider([this] { return DumpState(m_game); });
+}
+
+int HeadlessGame::Run() {
+    return Run([this] { ProgramEntry(m_game); });
+}
+
+int HeadlessGame::Run(const std::function<void()>& entry) {
+    return m_backend.RunScript(entry);
+}
+
+// Every call goes to the trace; while `speech fail` holds, making a voice and every call fail as
+// an unreachable speech service would.
+VoiceFactory HeadlessGame::RecordingVoices() {
+    return [this](speech::Reader reader) -> std::unique_ptr<speech::Voice> {
+        if (m_speechFails) {
+            throw speech::Error(kSpeechUnavailable);
+        }
+        return std::make_unique<speech::RecordingVoice>(
+            [this, code = ReaderCode(reader)](speech::RecordingVoice::Call call,
+                                              std::string_view text) {
+                if (m_speechFails) {
+                    throw speech::Error(kSpeechUnavailable);
+                }
+                if (call == speech::RecordingVoice::Call::Say) {
+                    m_backend.Report("speak", {{"reader", code}, {"text", text}});
+                } else {
+                    m_backend.Report("stopspeech", {{"reader", code}});
+                }
+            });
+    };
+}
+
+void HeadlessGame::AddCommands() {
+    // Writes straight to the store, as an earlier run of the game would have: not a write of
+    // this run, so it is not traced.
+    m_backend.AddCommand("setting", [this](const std::vector<std::string>& args) {
+        ExpectArgs(args, 4, "setting APP SECTION KEY \"VALUE\"");
+        settings::Store(m_store.File()).Set(args[0] + "/" + args[1], args[2], args[3]);
+    });
+    m_backend.AddCommand("seed", [this](const std::vector<std::string>& args) {
+        ExpectArgs(args, 1, "seed N");
+        m_game.shuffle.seed = ParseNumber<std::uint32_t>(args[0], 0, UINT32_MAX, "the seed");
+    });
+    m_backend.AddCommand("deck", [this](const std::vector<std::string>& args) {
+        if (args.empty() || args.size() > 52) {
+            throw ui::ScriptError("usage: deck C1 C2 ... (1 to 52 cards, each 1 to 52)");
+        }
+        std::vector<std::int16_t> cards;
+        for (const std::string& arg : args) {
+            cards.push_back(ParseNumber<std::int16_t>(arg, 1, 52, "a card"));
+        }
+        m_game.shuffle.stackedDeck = std::move(cards);
+    });
+    m_backend.AddCommand("speech", [this](const std::vector<std::string>& args) {
+        ExpectArgs(args, 1, "speech fail|ok");
+        if (args[0] != "fail" && args[0] != "ok") {
+            throw ui::ScriptError("usage: speech fail|ok");
+        }
+        m_speechFails = args[0] == "fail";
+    });
+}
+
+int RunHeadless(std::istream& script, std::ostream& trace,
+                const std::filesystem::path& programFolder,
+                const std::filesystem::path& storeFile) {
+    ui::HeadlessBackend backend(script, trace, programFolder);
+    HeadlessGame game(backend, storeFile);
+    return game.Run();
+}
+
+}  // namespace game

@@ -1,0 +1,90 @@
+// The ventra program: windowed play, or the headless mode driven by a script.
+#include <cstdlib>
+#include <exception>
+#include <fstream>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "game/shell/CommandLine.h"
+#include "game/shell/HeadlessGame.h"
+#include "game/shell/Program.h"
+#include "platform/settings/Store.h"
+#ifdef VENTRA_HAVE_WX
+#include "platform/ui/wx/WxBackend.h"
+#endif
+
+namespace {
+
+constexpr const char* kNoDisplay =
+    "ventra: no display to open a window on (DISPLAY is not set); to play without a window, "
+    "run: ventra --headless";
+
+std::filesystem::path ProgramFolder() {
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path();
+}
+
+bool HasDisplay() {
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (display != nullptr && *display != '\0') || (wayland != nullptr && *wayland != '\0');
+}
+
+int RunWindowed([[maybe_unused]] int& argc, [[maybe_unused]] char** argv) {
+    if (!HasDisplay()) {
+        std::cerr << kNoDisplay << '\n';
+        return 1;
+    }
+#ifdef VENTRA_HAVE_WX
+    std::unique_ptr<ui::Backend> backend = ui::CreateWxBackend(argc, argv);
+    if (!backend) {
+        // The back end has said why on stderr.
+        return 1;
+    }
+    return game::PlayWindowed(*backend, settings::Store::DefaultPath());
+#else
+    std::cerr << "ventra: this build has no windowed mode; run: ventra --headless\n";
+    return 1;
+#endif
+}
+
+int RunHeadless(const game::CommandLine& commandLine) {
+    const std::filesystem::path storeFile = settings::Store::DefaultPath();
+    if (!commandLine.script) {
+        return game::RunHeadless(std::cin, std::cout, ProgramFolder(), storeFile);
+    }
+    std::ifstream script(*commandLine.script);
+    if (!script) {
+        std::cerr << "ventra: cannot read the script " << *commandLine.script << '\n';
+        return 2;
+    }
+    return game::RunHeadless(script, std::cout, ProgramFolder(), storeFile);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const game::CommandLine commandLine =
+        game::ParseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+    try {
+        switch (commandLine.mode) {
+            case game::RunMode::Help:
+                std::cout << game::UsageText();
+                return 0;
+            case game::RunMode::Version:
+                std::cout << game::VersionText() << '\n';
+                return 0;
+            case game::RunMode::Invalid:
+                std::cerr << "ventra: " << commandLine.error << '\n' << game::UsageText();
+                return 2;
+            case game::RunMode::Headless:
+                return RunHeadless(commandLine);
+            case game::RunMode::Windowed:
+                return RunWindowed(argc, argv);
+        }
+    } catch (const std::exception& error) {
+        // A failure while starting up stops the program.
+        std::cerr << "ventra: " << error.what() << '\n';
+    }
+    return 1;
+}

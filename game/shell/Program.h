@@ -1,0 +1,14 @@
+// Playing the game on a windowed back end, from the start-up to the end of the program.
+#pragma once
+
+#include <filesystem>
+
+#include "platform/ui/Backend.h"
+
+namespace game {
+
+// Runs the start-up and the main loop until the program ends; returns the exit status. The
+// settings live in `storeFile`; speech goes to the real readers (or as VENTRA_SPEECH says).
+int PlayWindowed(ui::Backend& backend, const std::filesystem::path& storeFile);
+
+}  // namespace game
