@@ -1,0 +1,46 @@
+#include "platform/automation/Library.h"
+
+#include <dlfcn.h>
+
+namespace automation {
+
+std::shared_ptr<Library> Library::Open(const std::filesystem::path& path, std::string* error) {
+    // RTLD_LOCAL: each server keeps its own copies of what it links, as an in-process server
+    // must; a path without a slash would be searched for, so make it explicit.
+    const std::filesystem::path file = path.has_parent_path() ? path : "./" / path;
+    void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        if (error) {
+            const char* why = dlerror();
+            *error = why ? why : "cannot load " + path.string();
+        }
+        return nullptr;
+    }
+    return std::shared_ptr<Library>(new Library(path, handle));
+}
+
+Library::~Library() {
+    if (!m_pinned) {
+        dlclose(m_handle);
+    }
+}
+
+void* Library::Symbol(const char* name) const {
+    return dlsym(m_handle, name);
+}
+
+void Library::Pin() {
+    m_pinned = true;
+}
+
+std::filesystem::path LibraryPathOf(const void* address) {
+    Dl_info info{};
+    if (dladdr(address, &info) == 0 || !info.dli_fname) {
+        return {};
+    }
+    std::error_code ec;
+    auto path = std::filesystem::absolute(info.dli_fname, ec);
+    return ec ? std::filesystem::path(info.dli_fname) : path;
+}
+
+}  // namespace automation
