@@ -1,0 +1,36 @@
+#include "platform/ui/wx/Guard.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <iostream>
+
+#include "platform/ui/Backend.h"
+
+namespace ui::wx {
+
+void RunHandler(std::string_view what, const std::function<void()>& handler) {
+    if (!handler) {
+        return;
+    }
+    try {
+        handler();
+    } catch (const ProgramEnded&) {
+        EndProcessNow();
+    } catch (const std::exception& error) {
+        std::cerr << "ventra: unhandled error in " << what << ": " << error.what() << std::endl;
+        std::abort();
+    } catch (...) {
+        std::cerr << "ventra: unhandled error of unknown type in " << what << std::endl;
+        std::abort();
+    }
+}
+
+void EndProcessNow() {
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+}  // namespace ui::wx

@@ -1,0 +1,28 @@
+// Texts the windowed back end derives from the model: accessible names of text boxes, captions
+// without their access-key marker, and the display form of line breaks. No toolkit involved.
+#pragma once
+
+#include <string>
+
+#include "platform/ui/Form.h"
+
+namespace ui::wx {
+
+// "txtPlayer" -> "Player": the control name without its lower-case kind prefix.
+std::string NameWithoutPrefix(const std::string& controlName);
+
+// "E&xit Game" -> "Exit Game"; "&&" stands for a literal ampersand.
+std::string WithoutAccessMarker(const std::string& caption);
+
+// CR LF (and a lone CR) become LF: the text widgets break lines on LF only.
+std::string ToDisplayText(const std::string& text);
+
+// The label that names a text box: one in the same frame whose name has the same suffix
+// (lblPlayer for txtPlayer), else the control just before it in the frame's tab order when that
+// is a label; nullptr when neither exists.
+const Control* LabelFor(const Form& form, const Control& control);
+
+// What a screen reader should call the control: its label's caption, else its name without prefix.
+std::string AccessibleNameFor(const Form& form, const Control& control);
+
+}  // namespace ui::wx
