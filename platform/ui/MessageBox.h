@@ -15,7 +15,7 @@ struct MessageBoxRequest {
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
     // No title of its own: the box shows the application's title.
-    std::optional<std::string> title;
+    std::optional<std::string> title = std::nullopt;
 };
 
 }  // namespace ui
