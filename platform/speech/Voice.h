@@ -26,16 +26,22 @@ public:
 // The two readers the game knows, by their codes.
 enum class Reader { Jfw, We };
 
+// "JFW" or "WE".
+std::string_view ReaderCode(Reader reader);
+
 // Creates the back end for a reader, honouring VENTRA_SPEECH:
 //   unset      "JFW" speaks through speech-dispatcher (connected lazily, at the first Say/Stop;
 //              a failure to connect is thrown from that call), "WE" through eSpeak NG in-process
 //              (created here; a failure is thrown from here);
-//   log:FILE   one line per call appended to FILE;
-//   none       silent.
+//   log:FILE   one line per call appended to FILE (see LogVoice.h);
+//   none       silent;
+//   other      throws Error.
+// Destroying a voice waits at most about a second for a speech-dispatcher that does not answer.
 std::unique_ptr<Voice> CreateVoice(Reader reader);
 
-// A back end that hands each call to a callback (the headless trace); Fail(true) makes every
-// call throw Error, as an unreachable speech service would.
+// A back end that hands each call to a callback (the headless trace; Stop passes an empty text);
+// Fail(true) makes every call throw Error("Speech service unavailable"), as an unreachable speech
+// service would.
 class RecordingVoice : public Voice {
 public:
     enum class Call { Say, Stop };

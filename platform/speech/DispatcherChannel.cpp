@@ -1,0 +1,244 @@
+#include "platform/speech/DispatcherChannel.h"
+
+#include <libspeechd.h>
+
+#include <cstdlib>
+#include <map>
+
+#include "platform/speech/Utf8.h"
+
+namespace speech {
+namespace {
+
+// libspeechd's event callbacks carry no user pointer, only the client id of the connection, so
+// finding the channel an event belongs to takes a process-wide table. It is never destroyed:
+// a stuck worker's connection may still deliver events while the process exits.
+struct Registry {
+    std::mutex mutex;
+    std::map<std::size_t, std::weak_ptr<DispatcherChannel>> channels;
+};
+
+Registry& TheRegistry() {
+    static Registry* registry = new Registry;
+    return *registry;
+}
+
+void OnEvent(std::size_t messageId, std::size_t clientId, SPDNotificationType) {
+    std::shared_ptr<DispatcherChannel> channel;
+    {
+        Registry& registry = TheRegistry();
+        std::lock_guard lock(registry.mutex);
+        auto found = registry.channels.find(clientId);
+        if (found != registry.channels.end()) {
+            channel = found->second.lock();
+        }
+    }
+    if (channel) {
+        channel->Finished(messageId);
+    }
+}
+
+std::string TakeError(char* error, const char* fallback) {
+    std::string text = error ? error : fallback;
+    std::free(error);
+    return text;
+}
+
+}  // namespace
+
+// The open libspeechd connection, registered for events while it lives.
+class Connection {
+public:
+    Connection(SPDConnection* connection, std::size_t clientId,
+               const std::shared_ptr<DispatcherChannel>& channel)
+        : m_connection(connection), m_clientId(clientId) {
+        Registry& registry = TheRegistry();
+        std::lock_guard lock(registry.mutex);
+        registry.channels[m_clientId] = channel;
+    }
+    ~Connection() {
+        {
+            Registry& registry = TheRegistry();
+            std::lock_guard lock(registry.mutex);
+            registry.channels.erase(m_clientId);
+        }
+        spd_close(m_connection);
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    SPDConnection* Get() const { return m_connection; }
+
+private:
+    SPDConnection* m_connection;
+    std::size_t m_clientId;
+};
+
+std::shared_ptr<DispatcherChannel> DispatcherChannel::Open() {
+    std::shared_ptr<DispatcherChannel> channel(new DispatcherChannel);
+    channel->m_worker = std::thread([channel] { channel->Run(); });
+    return channel;
+}
+
+void DispatcherChannel::Fail(std::string why, std::unique_lock<std::mutex>&) {
+    m_state = State::Broken;
+    m_failure = std::move(why);
+    m_changed.notify_all();
+}
+
+void DispatcherChannel::Run() {
+    std::unique_lock lock(m_mutex);
+    m_callStarted = Clock::now();
+    lock.unlock();
+
+    char* error = nullptr;
+    SPDConnection* raw = nullptr;
+    std::string failure;
+    if (SPDConnectionAddress* address = spd_get_default_address(&error)) {
+        // An explicit address names a server someone else runs; only the user's default one is
+        // started on demand.
+        const bool autospawn = std::getenv("SPEECHD_ADDRESS") == nullptr;
+        raw = spd_open2("ventra", "main", nullptr, SPD_MODE_THREADED, address, autospawn, &error);
+        SPDConnectionAddress__free(address);
+        if (!raw) {
+            failure = TakeError(error, "cannot connect to speech-dispatcher");
+        }
+    } else {
+        failure = TakeError(error, "no speech-dispatcher address");
+    }
+    std::unique_ptr<Connection> connection;
+    if (raw) {
+        raw->callback_end = OnEvent;
+        raw->callback_cancel = OnEvent;
+        const int clientId = spd_get_client_id(raw);
+        if (spd_set_notification_on(raw, SPD_END) != 0 ||
+            spd_set_notification_on(raw, SPD_CANCEL) != 0 || clientId < 0) {
+            spd_close(raw);
+            failure = "speech-dispatcher refused the connection's settings";
+        } else {
+            connection = std::make_unique<Connection>(raw, static_cast<std::size_t>(clientId),
+                                                      shared_from_this());
+        }
+    }
+
+    lock.lock();
+    m_callStarted.reset();
+    if (!connection) {
+        Fail(failure, lock);
+    } else {
+        m_state = State::Ready;
+        m_changed.notify_all();
+        Serve(*connection, lock);
+    }
+    lock.unlock();
+    connection.reset();
+    lock.lock();
+    m_ended = true;
+    m_changed.notify_all();
+}
+
+void DispatcherChannel::Serve(Connection& connection, std::unique_lock<std::mutex>& lock) {
+    while (true) {
+        m_changed.wait(lock, [this] {
+            return m_quit || m_cancel || (m_speaking && m_finished.count(*m_speaking)) ||
+                   (!m_speaking && !m_queue.empty());
+        });
+        if (m_quit) {
+            return;
+        }
+        if (m_cancel) {
+            m_cancel = false;
+            if (!m_speaking) {
+                continue;
+            }
+            // The cancelled message's CANCEL event finds no one waiting for it.
+            m_speaking.reset();
+            m_callStarted = Clock::now();
+            lock.unlock();
+            const int result = spd_cancel(connection.Get());
+            lock.lock();
+            m_callStarted.reset();
+            if (result != 0) {
+                return Fail("speech-dispatcher did not cancel speech", lock);
+            }
+            continue;
+        }
+        if (m_speaking) {
+            // Ids only grow, so older ones (late events of cancelled messages) go too.
+            m_finished.erase(m_finished.begin(), m_finished.upper_bound(*m_speaking));
+            m_speaking.reset();
+            continue;
+        }
+        const std::string text = ToUtf8(m_queue.front());
+        m_queue.pop_front();
+        if (text.empty()) {
+            continue;  // nothing to hear, and speech-dispatcher refuses an empty message
+        }
+        m_callStarted = Clock::now();
+        lock.unlock();
+        const int id = spd_say(connection.Get(), SPD_TEXT, text.c_str());
+        lock.lock();
+        m_callStarted.reset();
+        if (id < 0) {
+            return Fail("speech-dispatcher refused a text", lock);
+        }
+        m_speaking = static_cast<std::size_t>(id);
+    }
+}
+
+bool DispatcherChannel::WaitConnected(std::chrono::milliseconds bound, std::string& failure) {
+    std::unique_lock lock(m_mutex);
+    m_changed.wait_for(lock, bound, [this] { return m_state != State::Connecting; });
+    if (m_state == State::Ready) {
+        return true;
+    }
+    failure = m_state == State::Broken ? m_failure : "speech-dispatcher does not answer";
+    return false;
+}
+
+bool DispatcherChannel::Healthy(std::chrono::milliseconds bound, std::string& failure) {
+    std::lock_guard lock(m_mutex);
+    if (m_state == State::Broken) {
+        failure = m_failure;
+        return false;
+    }
+    if (m_state == State::Connecting || (m_callStarted && Clock::now() - *m_callStarted > bound)) {
+        failure = "speech-dispatcher does not answer";
+        return false;
+    }
+    return true;
+}
+
+void DispatcherChannel::Say(std::string text) {
+    std::lock_guard lock(m_mutex);
+    m_queue.push_back(std::move(text));
+    m_changed.notify_all();
+}
+
+void DispatcherChannel::Stop() {
+    std::lock_guard lock(m_mutex);
+    m_queue.clear();
+    m_cancel = true;
+    m_changed.notify_all();
+}
+
+void DispatcherChannel::Finished(std::size_t messageId) {
+    std::lock_guard lock(m_mutex);
+    m_finished.insert(messageId);
+    m_changed.notify_all();
+}
+
+void DispatcherChannel::Close(std::chrono::milliseconds bound) {
+    std::unique_lock lock(m_mutex);
+    m_quit = true;
+    m_changed.notify_all();
+    const bool ended = m_changed.wait_for(lock, bound, [this] { return m_ended; });
+    lock.unlock();
+    if (ended) {
+        m_worker.join();
+    } else {
+        m_worker.detach();
+    }
+}
+
+}  // namespace speech

@@ -1,0 +1,39 @@
+// The "JFW" reader: speech through speech-dispatcher, connected at the first Say or Stop.
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "platform/speech/DispatcherChannel.h"
+#include "platform/speech/Voice.h"
+
+namespace speech {
+
+class DispatcherVoice : public Voice {
+public:
+    // How long a caller may wait for a connection, how long a libspeechd call may take before the
+    // service counts as stuck, and how often a lost connection is tried again.
+    static constexpr std::chrono::milliseconds kConnectBound{2000};
+    static constexpr std::chrono::milliseconds kCallBound{2000};
+    static constexpr std::chrono::milliseconds kRetryInterval{3000};
+
+    DispatcherVoice() = default;
+    ~DispatcherVoice() override;
+
+    void Say(std::string_view text) override;
+    void Stop() override;
+
+private:
+    // The working channel, connecting first when there is none; throws Error when there is no
+    // service, without waiting again before kRetryInterval has passed since the last attempt.
+    DispatcherChannel& Channel();
+
+    std::mutex m_mutex;
+    std::shared_ptr<DispatcherChannel> m_channel;
+    std::chrono::steady_clock::time_point m_lastAttempt;
+    std::string m_failure;  // why the last attempt failed; empty while none has
+};
+
+}  // namespace speech
