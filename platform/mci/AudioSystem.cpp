@@ -1,0 +1,98 @@
+#include "platform/mci/AudioSystem.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <limits>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+namespace mci {
+namespace {
+
+// SDL keeps a table of open devices without locks of its own: opening and closing from the
+// command thread and the session threads go through this one lock.
+std::mutex& SdlLock() {
+    static std::mutex lock;
+    return lock;
+}
+
+bool AudioSystemReady() {
+    static const bool ready = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    return ready;
+}
+
+bool ForcedBusy(AudioDirection direction) {
+    const char* value =
+        std::getenv(direction == AudioDirection::Playback ? "VENTRA_MCI_BUSY_OUTPUTS"
+                                                          : "VENTRA_MCI_BUSY_INPUTS");
+    return value != nullptr && std::string_view(value) == "1";
+}
+
+bool SaysBusy(std::string message) {
+    std::transform(message.begin(), message.end(), message.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return message.find("busy") != std::string::npos;
+}
+
+// About 10 ms of frames, a power of two, so that playing starts soon after the command.
+Uint16 BufferFrames(std::uint32_t samplesPerSec) {
+    Uint16 frames = 256;
+    while (frames < 4096 && frames < samplesPerSec / 100) {
+        frames = static_cast<Uint16>(frames * 2);
+    }
+    return frames;
+}
+
+}  // namespace
+
+AudioOpenResult OpenAudio(AudioDirection direction, const WaveFormat& format,
+                          SDL_AudioCallback callback, void* userdata) {
+    const bool playback = direction == AudioDirection::Playback;
+    const ErrorCode busy = playback ? ErrWaveOutputsInUse : ErrWaveInputsInUse;
+    const ErrorCode unsuitable = playback ? ErrWaveOutputsUnsuitable : ErrWaveInputsUnsuitable;
+    if (ForcedBusy(direction)) {
+        return {0, busy};
+    }
+    if (format.channels > 8 ||
+        format.samplesPerSec > static_cast<std::uint32_t>(std::numeric_limits<int>::max())) {
+        return {0, unsuitable};
+    }
+    std::lock_guard lock(SdlLock());
+    if (!AudioSystemReady()) {
+        return {0, unsuitable};
+    }
+    SDL_AudioSpec wanted{};
+    wanted.freq = static_cast<int>(format.samplesPerSec);
+    wanted.format = format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
+    wanted.channels = static_cast<Uint8>(format.channels);
+    wanted.samples = BufferFrames(format.samplesPerSec);
+    wanted.callback = callback;
+    wanted.userdata = userdata;
+    SDL_AudioSpec obtained{};
+    const SDL_AudioDeviceID device =
+        SDL_OpenAudioDevice(nullptr, playback ? 0 : 1, &wanted, &obtained, 0);
+    if (device == 0) {
+        return {0, SaysBusy(SDL_GetError()) ? busy : unsuitable};
+    }
+    return {device, Ok};
+}
+
+void StartAudio(SDL_AudioDeviceID device) {
+    std::lock_guard lock(SdlLock());
+    SDL_PauseAudioDevice(device, 0);
+}
+
+void CloseAudio(SDL_AudioDeviceID device) {
+    std::lock_guard lock(SdlLock());
+    SDL_CloseAudioDevice(device);
+}
+
+bool AudioAlive(SDL_AudioDeviceID device) {
+    return SDL_GetAudioDeviceStatus(device) != SDL_AUDIO_STOPPED;
+}
+
+}  // namespace mci

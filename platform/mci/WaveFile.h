@@ -1,0 +1,52 @@
+// Reading RIFF WAVE files of 8- or 16-bit PCM into memory, and writing sound data back as a
+// canonical 44-byte-header WAV file that replaces its target only once complete.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <span>
+
+#include "platform/files/MemoryBlock.h"
+#include "platform/mci/Mci.h"
+
+namespace mci {
+
+struct WaveFormat {
+    std::uint16_t channels = 0;
+    std::uint32_t samplesPerSec = 0;
+    std::uint16_t bitsPerSample = 0;
+
+    std::uint32_t BlockAlign() const { return channels * (bitsPerSample / 8u); }
+};
+
+// Where a WAV file keeps its format and its samples.
+struct WaveLayout {
+    WaveFormat format;
+    std::uint64_t dataOffset = 0;
+    std::uint64_t dataSize = 0;  // bytes of whole frames present in the file (0: no data chunk)
+};
+
+// Reads up to target.size() bytes at an offset; returns how many it got.
+using ByteSource = std::function<std::size_t(std::uint64_t offset, std::span<std::uint8_t> target)>;
+
+// Walks the chunks of a file of `size` bytes: Ok, or ErrInvalidFile when it is not a RIFF WAVE
+// file of 8- or 16-bit PCM. The data chunk may follow other chunks; a data chunk cut short by
+// the end of the file keeps the whole frames that are there.
+ErrorCode ParseWaveLayout(const ByteSource& read, std::uint64_t size, WaveLayout& layout);
+
+struct WaveSound {
+    WaveFormat format;
+    files::MemoryBlock frames;  // interleaved samples as stored in the file
+};
+
+// ErrFileNotFound, ErrFileRead, ErrInvalidFile (also for folders and empty files) or
+// ErrOutOfMemory on failure.
+ErrorCode ReadWaveFile(const std::filesystem::path& path, WaveSound& sound);
+
+// ErrFileNotSaved when the file cannot be created, ErrFileWrite when writing it fails; the
+// target is then as it was.
+ErrorCode WriteWaveFile(const std::filesystem::path& path, const WaveFormat& format,
+                        std::span<const std::uint8_t> frames);
+
+}  // namespace mci

@@ -1,0 +1,332 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "platform/mci/Mci.h"
+#include "tests/platform/files/ScopedEnv.h"
+#include "tests/platform/files/ScratchFolder.h"
+#include "tests/platform/mci/TestSupport.h"
+
+namespace {
+
+using mci_test::Bytes;
+using mci_test::NoticeRecorder;
+using mci_test::Pattern;
+using mci_test::Send;
+using mci_test::WaveBytes;
+using mci_test::WaveSpec;
+using testing_support::ScopedEnv;
+using testing_support::ScratchFolder;
+using namespace std::chrono_literals;
+
+// Plays through SDL's disk driver: the output lands in a file, at once unless a test asks for
+// real time.
+class WaveDeviceTest : public testing::Test {
+protected:
+    WaveDeviceTest()
+        : m_driver("SDL_AUDIODRIVER", "disk"),
+          m_delay("SDL_DISKAUDIODELAY", "0"),
+          m_output("SDL_DISKAUDIOFILE", (m_folder / "out.raw").string()),
+          m_input("SDL_DISKAUDIOFILEIN", (m_folder / "in.raw").string()) {}
+
+    ~WaveDeviceTest() override { Send("close all wait"); }
+
+    // Writes a WAV file into the scratch folder and opens it as `alias`.
+    void OpenWave(const std::string& alias, const WaveSpec& spec, const Bytes& samples) {
+        const auto path = m_folder / (alias + " sound.wav");
+        mci_test::WriteFile(path, WaveBytes(spec, samples));
+        ASSERT_EQ(Send("open " + path.string() + " alias " + alias + " type waveaudio wait").error,
+                  mci::Ok);
+    }
+
+    std::string Status(const std::string& alias, const std::string& item) {
+        const auto reply = Send("status " + alias + " " + item + " wait");
+        EXPECT_EQ(reply.error, mci::Ok) << item;
+        return reply.text;
+    }
+
+    Bytes Output() { return mci_test::ReadFile(m_folder / "out.raw"); }
+
+    ScratchFolder m_folder;
+    ScopedEnv m_driver;
+    ScopedEnv m_delay;
+    ScopedEnv m_output;
+    ScopedEnv m_input;
+};
+
+TEST_F(WaveDeviceTest, StatusReportsEachItem) {
+    OpenWave("a", {2, 22050, 16, true}, Pattern(4 * 1000));
+    EXPECT_EQ(Status("a", "length"), "1000");
+    EXPECT_EQ(Status("a", "position"), "0");
+    EXPECT_EQ(Status("a", "mode"), "stopped");
+    EXPECT_EQ(Status("a", "bitspersample"), "16");
+    EXPECT_EQ(Status("a", "channels"), "2");
+    EXPECT_EQ(Status("a", "samplespersec"), "22050");
+
+    ASSERT_EQ(Send("set a time format milliseconds wait").error, mci::Ok);
+    EXPECT_EQ(Status("a", "length"), "45");
+    ASSERT_EQ(Send("seek a to 20 wait").error, mci::Ok);
+    ASSERT_EQ(Send("set A time format samples wait").error, mci::Ok);
+    EXPECT_EQ(Status("a", "position"), "441");
+}
+
+TEST_F(WaveDeviceTest, OpenRefusalsAndUnknownDevices) {
+    EXPECT_EQ(Send("open " + (m_folder / "none.wav").string() + " alias x wait").error,
+              mci::ErrFileNotFound);
+    EXPECT_EQ(Send("open " + m_folder.Path().string() + " alias x wait").error,
+              mci::ErrInvalidFile);
+    mci_test::WriteFile(m_folder / "empty.wav", {});
+    EXPECT_EQ(Send("open " + (m_folder / "empty.wav").string() + " alias x wait").error,
+              mci::ErrInvalidFile);
+    mci_test::WriteFile(m_folder / "text.wav", Bytes(80, 'a'));
+    EXPECT_EQ(Send("open " + (m_folder / "text.wav").string() + " alias x wait").error,
+              mci::ErrInvalidFile);
+
+    OpenWave("dup", {}, Pattern(20));
+    mci_test::WriteFile(m_folder / "b.wav", WaveBytes({}, Pattern(20)));
+    EXPECT_EQ(Send("open " + (m_folder / "b.wav").string() + " alias DUP wait").error,
+              mci::ErrDuplicateAlias);
+    EXPECT_EQ(Send("play x wait").error, mci::ErrInvalidDeviceName);
+    EXPECT_EQ(Send("close x wait").error, mci::ErrInvalidDeviceName);
+}
+
+TEST_F(WaveDeviceTest, BackslashPathsAndQuotedNamesOpen) {
+    mci_test::WriteFile(m_folder / "hit.wav", WaveBytes({}, Pattern(20)));
+    EXPECT_EQ(Send("open " + m_folder.Path().string() + "\\hit.wav alias h wait").error, mci::Ok);
+    EXPECT_EQ(Send("open \"" + (m_folder / "hit.wav").string() + "\" alias q").error, mci::Ok);
+}
+
+TEST_F(WaveDeviceTest, RepliesAreCutToTheBufferWithoutOverflow) {
+    OpenWave("a", {}, Pattern(2 * 123456));
+    char small[4];
+    small[3] = 'z';
+    EXPECT_EQ(mci::SendString("status a length wait", small, 3, nullptr), mci::ErrParamOverflow);
+    EXPECT_STREQ(small, "12");
+    EXPECT_EQ(small[3], 'z');
+    EXPECT_EQ(mci::SendString("status a length wait", nullptr, 0, nullptr), mci::Ok);
+    char empty[8] = "old";
+    EXPECT_EQ(mci::SendString("stop a wait", empty, sizeof empty, nullptr), mci::Ok);
+    EXPECT_STREQ(empty, "");
+}
+
+TEST_F(WaveDeviceTest, PlayWithWaitHandsEverySampleToTheDriverAndNotifies) {
+    for (const WaveSpec spec : {WaveSpec{1, 8000, 8}, WaveSpec{2, 11025, 16, true}}) {
+        const Bytes samples = Pattern(spec.channels * spec.bits / 8u * 3000u, spec.bits);
+        OpenWave("p", spec, samples);
+        NoticeRecorder notices;
+        ASSERT_EQ(Send("play p   notify wait", &notices).error, mci::Ok);
+        EXPECT_EQ(notices.Flags(), std::vector<std::uint32_t>{mci::NotifySuccessful})
+            << "queued before the command returns";
+        EXPECT_NE(mci_test::Find(Output(), samples), std::string::npos);
+        EXPECT_EQ(Status("p", "position"), "3000");
+        EXPECT_EQ(Status("p", "mode"), "stopped");
+        ASSERT_EQ(Send("close p wait").error, mci::Ok);
+    }
+}
+
+TEST_F(WaveDeviceTest, PlayFromToPlaysExactlyThatRange) {
+    const Bytes samples = Pattern(2 * 2000);
+    OpenWave("p", {1, 8000, 16}, samples);
+    ASSERT_EQ(Send("play p from 500 to 1500 wait").error, mci::Ok);
+    const Bytes out = Output();
+    const Bytes range(samples.begin() + 1000, samples.begin() + 3000);
+    const std::size_t at = mci_test::Find(out, range);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_NE(Bytes(out.begin() + at - 2, out.begin() + at),
+              Bytes(samples.begin() + 998, samples.begin() + 1000));
+    EXPECT_EQ(Status("p", "position"), "1500");
+
+    EXPECT_EQ(Send("play p from 10 to 5 wait").error, mci::ErrOutOfRange);
+    EXPECT_EQ(Send("play p to 2001 wait").error, mci::ErrOutOfRange);
+    EXPECT_EQ(Send("play p from 2001 wait").error, mci::ErrOutOfRange);
+    EXPECT_EQ(Send("play p from -1 wait").error, mci::ErrOutOfRange);
+
+    NoticeRecorder notices;
+    ASSERT_EQ(Send("seek p to end wait").error, mci::Ok);
+    EXPECT_EQ(Send("play p notify wait", &notices).error, mci::Ok) << "at the end: nothing to play";
+    EXPECT_EQ(notices.Flags(1), std::vector<std::uint32_t>{mci::NotifySuccessful});
+}
+
+TEST_F(WaveDeviceTest, PlayWithoutWaitNotifiesWhenDone) {
+    OpenWave("p", {}, Pattern(2 * 800));
+    NoticeRecorder notices;
+    ASSERT_EQ(Send("play p from 0  notify ", &notices).error, mci::Ok);
+    EXPECT_EQ(notices.Flags(1), std::vector<std::uint32_t>{mci::NotifySuccessful});
+    ASSERT_EQ(notices.Notices().size(), 1u);
+    EXPECT_GT(notices.Notices()[0].second, 0u);
+}
+
+class RealTimeDeviceTest : public WaveDeviceTest {
+protected:
+    RealTimeDeviceTest() : m_realTime("SDL_DISKAUDIODELAY", std::nullopt) {}
+    ScopedEnv m_realTime;
+};
+
+TEST_F(RealTimeDeviceTest, StopSeekAndCloseAbortAndANewPlaySupersedes) {
+    OpenWave("p", {1, 8000, 16}, Pattern(2 * 16000));
+    NoticeRecorder notices;
+    ASSERT_EQ(Send("play p notify", &notices).error, mci::Ok);
+    EXPECT_EQ(Status("p", "mode"), "playing");
+    ASSERT_EQ(Send("play p from 100 notify", &notices).error, mci::Ok);
+    ASSERT_EQ(Send("stop p wait").error, mci::Ok);
+    EXPECT_EQ(Status("p", "mode"), "stopped");
+    ASSERT_EQ(Send("play p from 0 notify", &notices).error, mci::Ok);
+    ASSERT_EQ(Send("seek p to 4000 wait").error, mci::Ok);
+    EXPECT_EQ(Status("p", "position"), "4000");
+    ASSERT_EQ(Send("play p notify", &notices).error, mci::Ok);
+    ASSERT_EQ(Send("close p wait").error, mci::Ok);
+    EXPECT_EQ(notices.Flags(4),
+              (std::vector<std::uint32_t>{mci::NotifySuperseded, mci::NotifyAborted,
+                                          mci::NotifyAborted, mci::NotifyAborted}));
+}
+
+TEST_F(RealTimeDeviceTest, PauseHoldsThePositionAndResumeGoesOn) {
+    OpenWave("p", {1, 8000, 16}, Pattern(2 * 16000));
+    ASSERT_EQ(Send("play p").error, mci::Ok);
+    std::this_thread::sleep_for(100ms);
+    ASSERT_EQ(Send("pause p wait").error, mci::Ok);
+    EXPECT_EQ(Status("p", "mode"), "paused");
+    const std::string held = Status("p", "position");
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(Status("p", "position"), held);
+    ASSERT_EQ(Send("resume p wait").error, mci::Ok);
+    EXPECT_EQ(Status("p", "mode"), "playing");
+    std::this_thread::sleep_for(100ms);
+    EXPECT_GT(std::stoul(Status("p", "position")), std::stoul(held));
+    ASSERT_EQ(Send("stop p wait").error, mci::Ok);
+    EXPECT_EQ(Send("resume p wait").error, mci::Ok) << "resuming a stopped device changes nothing";
+    EXPECT_EQ(Status("p", "mode"), "stopped");
+}
+
+TEST_F(RealTimeDeviceTest, AWaitingPlayEndsWhenAnotherThreadStopsIt) {
+    OpenWave("p", {1, 8000, 16}, Pattern(2 * 16000));
+    NoticeRecorder notices;
+    const auto begin = std::chrono::steady_clock::now();
+    std::thread stopper([] {
+        std::this_thread::sleep_for(150ms);
+        Send("stop p wait");
+    });
+    EXPECT_EQ(Send("play p notify wait", &notices).error, mci::Ok);
+    stopper.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, 1500ms);
+    EXPECT_EQ(notices.Flags(1), std::vector<std::uint32_t>{mci::NotifyAborted});
+}
+
+TEST_F(RealTimeDeviceTest, PlayWithWaitLastsAboutTheSound) {
+    OpenWave("p", {2, 8000, 8}, Pattern(2 * 2400));
+    const auto begin = std::chrono::steady_clock::now();
+    ASSERT_EQ(Send("play p wait").error, mci::Ok);
+    const auto took = std::chrono::steady_clock::now() - begin;
+    EXPECT_GT(took, 250ms);
+    EXPECT_LT(took, 1500ms);
+}
+
+TEST_F(WaveDeviceTest, SeekAndDeleteEditTheSound) {
+    const Bytes samples = Pattern(100);
+    OpenWave("e", {1, 8000, 8}, samples);
+    ASSERT_EQ(Send("seek e to 60 wait").error, mci::Ok);
+    EXPECT_EQ(Send("seek e to 101 wait").error, mci::ErrOutOfRange);
+    ASSERT_EQ(Send("delete e from 10 to 30 wait").error, mci::Ok);
+    EXPECT_EQ(Status("e", "length"), "80");
+    EXPECT_EQ(Status("e", "position"), "40");
+    EXPECT_EQ(Send("delete e from 50 to 81 wait").error, mci::ErrOutOfRange);
+    EXPECT_EQ(Send("delete e from -1  wait").error, mci::ErrOutOfRange);
+    ASSERT_EQ(Send("delete e from 70  wait").error, mci::Ok);
+    ASSERT_EQ(Send("seek e to start wait").error, mci::Ok);
+    EXPECT_EQ(Status("e", "position"), "0");
+
+    ASSERT_EQ(Send("save e " + (m_folder / "edited.wav").string() + " wait").error, mci::Ok);
+    Bytes expected(samples.begin(), samples.begin() + 10);
+    expected.insert(expected.end(), samples.begin() + 30, samples.begin() + 90);
+    EXPECT_EQ(mci_test::ReadFile(m_folder / "edited.wav"), WaveBytes({1, 8000, 8}, expected));
+}
+
+TEST_F(WaveDeviceTest, SaveRoundTripsEachKindAndReplacesTheTarget) {
+    for (const WaveSpec spec : {WaveSpec{1, 8000, 8}, WaveSpec{2, 44100, 16, true}}) {
+        const Bytes samples = Pattern(spec.channels * spec.bits / 8u * 77u);
+        OpenWave("s", spec, samples);
+        const auto target = m_folder / "s sound.wav";  // the file it came from
+        ASSERT_EQ(Send("save s " + target.string() + " wait").error, mci::Ok);
+        EXPECT_EQ(mci_test::ReadFile(target),
+                  WaveBytes({spec.channels, spec.rate, spec.bits}, samples));
+        ASSERT_EQ(Send("close s wait").error, mci::Ok);
+    }
+    OpenWave("s", {}, Pattern(10));
+    EXPECT_EQ(Send("save s " + (m_folder / "no" / "x.wav").string() + " wait").error,
+              mci::ErrFileNotSaved);
+}
+
+TEST_F(WaveDeviceTest, RecordInsertsTheCapturedFramesAtThePosition) {
+    const Bytes input = Pattern(2 * 300, 7);
+    mci_test::WriteFile(m_folder / "in.raw", input);
+    const Bytes samples = Pattern(2 * 50, 3);
+    OpenWave("r", {1, 8000, 16}, samples);
+    NoticeRecorder notices;
+    ASSERT_EQ(Send("record r from 20 to 120 notify wait", &notices).error, mci::Ok);
+    EXPECT_EQ(notices.Flags(), std::vector<std::uint32_t>{mci::NotifySuccessful});
+    EXPECT_EQ(Status("r", "length"), "150");
+    EXPECT_EQ(Status("r", "position"), "120");
+
+    ASSERT_EQ(Send("save r " + (m_folder / "rec.wav").string() + " wait").error, mci::Ok);
+    const Bytes saved = mci_test::ReadFile(m_folder / "rec.wav");
+    ASSERT_EQ(saved.size(), 44u + 300u);
+    EXPECT_EQ(Bytes(saved.begin() + 44, saved.begin() + 84),
+              Bytes(samples.begin(), samples.begin() + 40));
+    EXPECT_EQ(Bytes(saved.begin() + 84, saved.begin() + 284),
+              Bytes(input.begin(), input.begin() + 200));
+    EXPECT_EQ(Bytes(saved.begin() + 284, saved.end()), Bytes(samples.begin() + 40, samples.end()));
+
+    EXPECT_EQ(Send("record r from 151 to 160 wait").error, mci::ErrOutOfRange);
+    EXPECT_EQ(Send("record r from 10 to 5 wait").error, mci::ErrOutOfRange);
+}
+
+TEST_F(WaveDeviceTest, RecordWithoutAnEndRunsUntilStopped) {
+    mci_test::WriteFile(m_folder / "in.raw", Pattern(64));
+    OpenWave("r", {1, 8000, 8}, {});
+    EXPECT_EQ(Status("r", "length"), "0");
+    NoticeRecorder notices;
+    ASSERT_EQ(Send("record r from 0  notify ", &notices).error, mci::Ok);
+    EXPECT_EQ(Status("r", "mode"), "recording");
+    std::this_thread::sleep_for(50ms);
+    ASSERT_EQ(Send("stop r wait").error, mci::Ok);
+    EXPECT_EQ(notices.Flags(1), std::vector<std::uint32_t>{mci::NotifyAborted});
+    EXPECT_GE(std::stoul(Status("r", "length")), 64u);
+
+    // An empty sound takes one recorded sample before it is saved.
+    OpenWave("one", {}, {});
+    ASSERT_EQ(Send("record one from 0 to 1 wait").error, mci::Ok);
+    EXPECT_EQ(Status("one", "length"), "1");
+}
+
+TEST_F(WaveDeviceTest, BusyDevicesGiveTheirInUseCodes) {
+    OpenWave("b", {}, Pattern(200));
+    {
+        ScopedEnv busy("VENTRA_MCI_BUSY_OUTPUTS", "1");
+        NoticeRecorder notices;
+        EXPECT_EQ(Send("play b from 0  notify wait", &notices).error, mci::ErrWaveOutputsInUse);
+        EXPECT_TRUE(notices.Notices().empty());
+    }
+    {
+        ScopedEnv busy("VENTRA_MCI_BUSY_INPUTS", "1");
+        EXPECT_EQ(Send("record b from 0 to 10 wait").error, mci::ErrWaveInputsInUse);
+    }
+    EXPECT_EQ(Send("play b from 0 wait").error, mci::Ok) << "free again";
+}
+
+TEST_F(WaveDeviceTest, CommandsWithNotifyPostSuccessAndCloseAllClosesEverything) {
+    NoticeRecorder notices;
+    mci_test::WriteFile(m_folder / "n.wav", WaveBytes({}, Pattern(20)));
+    ASSERT_EQ(Send("open " + (m_folder / "n.wav").string() + " alias n notify", &notices).error,
+              mci::Ok);
+    ASSERT_EQ(Send("seek n to end notify", &notices).error, mci::Ok);
+    OpenWave("m", {}, Pattern(20));
+    ASSERT_EQ(Send("close all wait").error, mci::Ok);
+    EXPECT_EQ(Send("status n mode wait").error, mci::ErrInvalidDeviceName);
+    EXPECT_EQ(Send("status m mode wait").error, mci::ErrInvalidDeviceName);
+    EXPECT_EQ(notices.Flags(),
+              (std::vector<std::uint32_t>{mci::NotifySuccessful, mci::NotifySuccessful}));
+}
+
+}  // namespace

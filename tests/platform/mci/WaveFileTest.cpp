@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/mci/WaveFile.h"
+#include "tests/platform/files/ScratchFolder.h"
+#include "tests/platform/mci/TestSupport.h"
+
+namespace {
+
+using mci_test::Bytes;
+using mci_test::Pattern;
+using mci_test::WaveBytes;
+using mci_test::WaveSpec;
+using testing_support::ScratchFolder;
+
+Bytes Held(const mci::WaveSound& sound) {
+    return {sound.frames.Data(), sound.frames.Data() + sound.frames.Size()};
+}
+
+class WaveFileTest : public testing::Test {
+protected:
+    mci::ErrorCode Read(const Bytes& fileBytes, mci::WaveSound& sound) {
+        mci_test::WriteFile(m_folder / "in.wav", fileBytes);
+        return mci::ReadWaveFile(m_folder / "in.wav", sound);
+    }
+
+    ScratchFolder m_folder;
+};
+
+TEST_F(WaveFileTest, ReadsTheFormatAndSamplesOfEachKind) {
+    for (const WaveSpec spec : {WaveSpec{1, 8000, 8, false}, WaveSpec{2, 22050, 8, true},
+                                WaveSpec{1, 11025, 16, true}, WaveSpec{2, 44100, 16, false}}) {
+        const Bytes samples = Pattern(spec.channels * spec.bits / 8u * 25u);
+        mci::WaveSound sound;
+        ASSERT_EQ(Read(WaveBytes(spec, samples), sound), mci::Ok);
+        EXPECT_EQ(sound.format.channels, spec.channels);
+        EXPECT_EQ(sound.format.samplesPerSec, spec.rate);
+        EXPECT_EQ(sound.format.bitsPerSample, spec.bits);
+        EXPECT_EQ(Held(sound), samples);
+    }
+}
+
+TEST_F(WaveFileTest, TruncatedDataKeepsTheWholeFramesThatAreThere) {
+    const Bytes samples = Pattern(400);
+    Bytes file = WaveBytes({2, 8000, 16, false}, samples);
+    file.resize(file.size() - 103);  // cuts into a frame
+    mci::WaveSound sound;
+    ASSERT_EQ(Read(file, sound), mci::Ok);
+    EXPECT_EQ(sound.frames.Size(), 296u);
+    EXPECT_EQ(Held(sound), Bytes(samples.begin(), samples.begin() + 296));
+}
+
+TEST_F(WaveFileTest, OddLengthSamplesAndChunksBeforeTheFormat) {
+    Bytes file = WaveBytes({1, 8000, 8, false}, Pattern(7));
+    // Move a padded odd chunk in front of "fmt ".
+    const Bytes junk = {'j', 'u', 'n', 'k', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+    file.insert(file.begin() + 12, junk.begin(), junk.end());
+    mci::WaveSound sound;
+    ASSERT_EQ(Read(file, sound), mci::Ok);
+    EXPECT_EQ(Held(sound), Pattern(7));
+}
+
+TEST_F(WaveFileTest, RefusesWhatIsNotA8Or16BitPcmWave) {
+    mci::WaveSound sound;
+    EXPECT_EQ(mci::ReadWaveFile(m_folder / "missing.wav", sound), mci::ErrFileNotFound);
+    EXPECT_EQ(mci::ReadWaveFile(m_folder.Path(), sound), mci::ErrInvalidFile);
+    EXPECT_EQ(Read({}, sound), mci::ErrInvalidFile);
+    EXPECT_EQ(Read(Bytes(100, 'x'), sound), mci::ErrInvalidFile);
+
+    const Bytes good = WaveBytes({1, 8000, 16, false}, Pattern(20));
+    EXPECT_EQ(Read(Bytes(good.begin(), good.begin() + 30), sound), mci::ErrInvalidFile)
+        << "format chunk cut short";
+    Bytes noFormat = good;
+    noFormat[12] = 'X';
+    EXPECT_EQ(Read(noFormat, sound), mci::ErrInvalidFile);
+    Bytes bits24 = good;
+    bits24[34] = 24;
+    EXPECT_EQ(Read(bits24, sound), mci::ErrInvalidFile);
+    Bytes floatFormat = good;
+    floatFormat[20] = 3;
+    EXPECT_EQ(Read(floatFormat, sound), mci::ErrInvalidFile);
+    Bytes noChannels = good;
+    noChannels[22] = 0;
+    EXPECT_EQ(Read(noChannels, sound), mci::ErrInvalidFile);
+}
+
+TEST_F(WaveFileTest, HugeDeclaredSizesAreBoundByTheFile) {
+    Bytes file = WaveBytes({1, 8000, 16, false}, Pattern(10));
+    for (int i = 40; i < 44; ++i) {
+        file[i] = 0xFF;
+    }
+    mci::WaveSound sound;
+    ASSERT_EQ(Read(file, sound), mci::Ok);
+    EXPECT_EQ(sound.frames.Size(), 10u);
+}
+
+TEST_F(WaveFileTest, WritesACanonicalFileThatReadsBack) {
+    const Bytes samples = Pattern(9);
+    const mci::WaveFormat format{1, 11025, 8};
+    const auto target = m_folder / "out.wav";
+    ASSERT_EQ(mci::WriteWaveFile(target, format, samples), mci::Ok);
+    const Bytes written = mci_test::ReadFile(target);
+    EXPECT_EQ(written, WaveBytes({1, 11025, 8, false}, samples));
+
+    if (std::system("command -v sox >/dev/null 2>&1") == 0) {
+        const std::string query = "sox --i -r '" + target.string() + "' 2>/dev/null";
+        FILE* pipe = popen(query.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        char line[32] = {};
+        ASSERT_NE(fgets(line, sizeof line, pipe), nullptr);
+        pclose(pipe);
+        EXPECT_EQ(std::string(line), "11025\n");
+    }
+    EXPECT_EQ(mci::WriteWaveFile(m_folder / "no" / "x.wav", format, samples), mci::ErrFileNotSaved);
+}
+
+}  // namespace
