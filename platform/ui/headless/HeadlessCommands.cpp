@@ -27,6 +27,27 @@ bool TakesFocus(const Control& control) {
            control.Kind() == ControlKind::Button;
 }
 
+// Where a navigation key moves a list's highlight (before clamping), or nothing for other keys.
+std::optional<int> ListTarget(int keyCode, int index, int last) {
+    constexpr int kPageRows = 10;
+    switch (keyCode) {
+        case vk::Up:
+            return index - 1;
+        case vk::Down:
+            return index + 1;
+        case vk::PageUp:
+            return index - kPageRows;
+        case vk::PageDown:
+            return index + kPageRows;
+        case vk::Home:
+            return 0;
+        case vk::End:
+            return last;
+        default:
+            return std::nullopt;
+    }
+}
+
 void Click(Control& control) {
     if (control.onClick)
         control.onClick();
@@ -254,7 +275,6 @@ void HeadlessBackend::PressKey(const KeyPress& key) {
 }
 
 void HeadlessBackend::DefaultKeyAction(Form& form, Control* control, const KeyPress& key) {
-    constexpr int kPageRows = 10;
     if (key.code == vk::Tab) {
         std::vector<Control*> order = form.TabOrder();
         if (order.empty())
@@ -287,31 +307,8 @@ void HeadlessBackend::DefaultKeyAction(Form& form, Control* control, const KeyPr
     if (control->Kind() != ControlKind::ListBox || control->Items().empty())
         return;
     const int last = static_cast<int>(control->Items().size()) - 1;
-    const int index = control->ListIndex();
-    int target = index;
-    switch (key.code) {
-        case vk::Up:
-            target = index - 1;
-            break;
-        case vk::Down:
-            target = index + 1;
-            break;
-        case vk::PageUp:
-            target = index - kPageRows;
-            break;
-        case vk::PageDown:
-            target = index + kPageRows;
-            break;
-        case vk::Home:
-            target = 0;
-            break;
-        case vk::End:
-            target = last;
-            break;
-        default:
-            return;
-    }
-    control->SetListIndex(std::clamp(target, 0, last));
+    if (std::optional<int> target = ListTarget(key.code, control->ListIndex(), last))
+        control->SetListIndex(std::clamp(*target, 0, last));
 }
 
 }  // namespace ui
