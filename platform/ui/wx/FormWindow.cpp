@@ -14,6 +14,7 @@
 #include "platform/ui/wx/Accessibility.h"
 #include "platform/ui/wx/Guard.h"
 #include "platform/ui/wx/KeyMap.h"
+#include "platform/ui/wx/ListEnter.h"
 #include "platform/ui/wx/Naming.h"
 #include "platform/ui/wx/Text.h"
 
@@ -203,11 +204,9 @@ wxWindow* FormWindow::CreateWidget(Control& control, wxWindow& parent) {
         case ControlKind::Label:
             return new wxStaticText(&parent, wxID_ANY, wxString());
         case ControlKind::Button: {
-            auto* button = new wxButton(&parent, wxID_ANY, wxString());
-            if (m_form.DefaultButton() == &control) {
-                button->SetDefault();
-            }
-            return button;
+            // Not marked as the toolkit's default button: Enter is routed to the form's
+            // default button here (PressDefaultButton), and GTK must not press it a second time.
+            return new wxButton(&parent, wxID_ANY, wxString());
         }
         case ControlKind::ObjectHost:
             return nullptr;  // a hosted object draws nothing on this platform
@@ -326,10 +325,8 @@ void FormWindow::RefreshAccessibleNames() {
 void FormWindow::BindControlEvents(Control& control, wxWindow& widget) {
     Control* target = &control;
     if (control.Kind() == ControlKind::Frame || control.Kind() == ControlKind::Label) {
-        return;  // neither takes the focus nor keys
+        return;  // never focused
     }
-    On(widget, wxEVT_KEY_DOWN, m_alive,
-       [this, target](wxKeyEvent& event) { OnKeyDown(target, event); });
     On(widget, wxEVT_SET_FOCUS, m_alive, [this, target](wxFocusEvent& event) {
         event.Skip();
         if (m_form.ActiveControl() == target) {
@@ -347,6 +344,11 @@ void FormWindow::BindControlEvents(Control& control, wxWindow& widget) {
            [target](wxCommandEvent&) { RunHandler("click", target->onClick); });
     }
     if (auto* list = dynamic_cast<wxListBox*>(&widget); list != nullptr) {
+        CatchEnter(*list, [this, alive = m_alive, target](Modifiers modifiers) {
+            if (*alive) {
+                DeliverKey(target, vk::Return, modifiers);
+            }
+        });
         On(widget, wxEVT_LISTBOX, m_alive, [target, list](wxCommandEvent&) {
             RunHandler("list selection", [&] { target->SetListIndex(list->GetSelection()); });
         });
@@ -354,7 +356,6 @@ void FormWindow::BindControlEvents(Control& control, wxWindow& widget) {
 }
 
 void FormWindow::BindWindowEvents() {
-    On(*m_root, wxEVT_KEY_DOWN, m_alive, [this](wxKeyEvent& event) { OnKeyDown(nullptr, event); });
     On(*m_window, wxEVT_CHAR_HOOK, m_alive, [this](wxKeyEvent& event) { OnCharHook(event); });
     On(*m_window, wxEVT_MENU, m_alive, [this](wxCommandEvent& event) {
         if (const auto found = m_menuItems.find(event.GetId()); found != m_menuItems.end()) {
@@ -397,25 +398,23 @@ void FormWindow::BindWindowEvents() {
 }
 
 void FormWindow::OnKeyDown(Control* control, wxKeyEvent& event) {
-    const int pressed = ToVirtualKey(event.GetKeyCode());
-    const auto& handler = control != nullptr ? control->onKeyDown : m_form.onKeyDown;
-    if (pressed == vk::None) {
+    const int code = ToVirtualKey(event.GetKeyCode());
+    if (code == vk::None || DeliverKey(control, code, ModifiersOf(event))) {
         event.Skip();
-        return;
     }
-    int code = pressed;
+}
+
+bool FormWindow::DeliverKey(Control* control, int pressed, Modifiers modifiers) {
+    const auto& handler = control != nullptr ? control->onKeyDown : m_form.onKeyDown;
     if (handler) {
-        const Modifiers modifiers = ModifiersOf(event);
+        int code = pressed;
         const auto alive = m_alive;
         RunHandler("key down", [&] { handler(code, modifiers); });
         if (!*alive || code == vk::None) {
-            return;  // the handler kept the key from its default action
+            return false;  // the handler kept the key from its default action
         }
     }
-    if (pressed == vk::Return && control != nullptr && PressDefaultButton(*control)) {
-        return;
-    }
-    event.Skip();
+    return !(pressed == vk::Return && control != nullptr && PressDefaultButton(*control));
 }
 
 bool FormWindow::PressDefaultButton(const Control& from) {
@@ -429,7 +428,8 @@ bool FormWindow::PressDefaultButton(const Control& from) {
 }
 
 void FormWindow::OnCharHook(wxKeyEvent& event) {
-    // Menu shortcuts are caught here, before the focused widget: a GTK list takes Ctrl+N itself.
+    // Keys are taken here, before the focused widget sees them: a GTK list keeps Ctrl+N and
+    // Enter to itself.
     if (event.GetModifiers() == wxMOD_CONTROL) {
         const int code = ToVirtualKey(event.GetKeyCode());
         if (code >= vk::LetterA && code < vk::LetterA + 26) {
@@ -439,7 +439,17 @@ void FormWindow::OnCharHook(wxKeyEvent& event) {
             }
         }
     }
-    event.Skip();
+    OnKeyDown(FocusedControl(), event);
+}
+
+Control* FormWindow::FocusedControl() const {
+    const wxWindow* focus = wxWindow::FindFocus();
+    for (const auto& [control, widget] : m_widgets) {
+        if (widget == focus) {
+            return control;
+        }
+    }
+    return nullptr;
 }
 
 void FormWindow::Defer(const char* what, std::function<void()> handler) {

@@ -48,8 +48,13 @@ private:
     void BindWindowEvents();
     void RefreshAccessibleNames();
 
+    // A key for the model's handler of `control` (or of the form itself when null); skipped on
+    // to the widget unless the handler swallowed it.
     void OnKeyDown(Control* control, wxKeyEvent& event);
+    // Runs the key-down handler; true when the widget should still act on the key.
+    bool DeliverKey(Control* control, int code, Modifiers modifiers);
     void OnCharHook(wxKeyEvent& event);
+    Control* FocusedControl() const;
     bool PressDefaultButton(const Control& from);
     // Runs a handler later, from the event queue, if this window still exists then: focus and
     // activation arrive inside GTK's focus handling, where a nested loop (Delay, a message
@@ -60,7 +65,7 @@ private:
     WindowKind m_kind;
     wxTopLevelWindow* m_window;
     wxPanel* m_root;
-    std::unordered_map<const Control*, wxWindow*> m_widgets;
+    std::unordered_map<Control*, wxWindow*> m_widgets;
     std::unordered_map<int, MenuItem*> m_menuItems;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

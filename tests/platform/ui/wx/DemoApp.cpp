@@ -9,7 +9,9 @@
 
 namespace {
 
-void Say(const std::string& line) { std::cout << line << std::endl; }
+void Say(const std::string& line) {
+    std::cout << line << std::endl;
+}
 
 const char* AnswerName(ui::Answer answer) {
     switch (answer) {
@@ -36,7 +38,8 @@ int main(int argc, char** argv) {
     ui::Form form(*backend, "frmDemo", "Ventrelle Demo");
     ui::Control& frameList = form.AddControl("frameList", ControlKind::Frame, "", 0);
     form.AddControl("lblChoices", ControlKind::Label, "Choices", 1, &frameList);
-    ui::Control& lstChoices = form.AddControl("lstChoices", ControlKind::ListBox, "", 2, &frameList);
+    ui::Control& lstChoices =
+        form.AddControl("lstChoices", ControlKind::ListBox, "", 2, &frameList);
     ui::Control& btnGo = form.AddControl("btnGo", ControlKind::Button, "&Go", 3, &frameList);
     ui::Control& frameText = form.AddControl("frameText", ControlKind::Frame, "", 4);
     form.AddControl("lblNotes", ControlKind::Label, "Notes", 5, &frameText);

@@ -1,9 +1,8 @@
-#include "platform/ui/wx/KeyMap.h"
-
 #include <gtest/gtest.h>
 #include <wx/defs.h>
 
 #include "platform/ui/KeyCodes.h"
+#include "platform/ui/wx/KeyMap.h"
 
 namespace ui::wx {
 namespace {
@@ -34,13 +33,27 @@ TEST(KeyMap, DigitsAndFunctionKeys) {
 }
 
 TEST(KeyMap, NavigationKeysOfTheMainBlockAndTheKeypad) {
-    ExpectAll({{WXK_PAGEUP, 33},      {366, vk::PageUp},       {WXK_PAGEDOWN, 34},
-               {WXK_END, 35},         {WXK_HOME, 36},          {WXK_LEFT, 37},
-               {WXK_UP, 38},          {WXK_RIGHT, 39},         {WXK_DOWN, 40},
-               {WXK_INSERT, 45},      {WXK_DELETE, 46},        {WXK_NUMPAD_PAGEUP, 33},
-               {WXK_NUMPAD_PAGEDOWN, 34}, {WXK_NUMPAD_END, 35}, {WXK_NUMPAD_HOME, 36},
-               {WXK_NUMPAD_LEFT, 37}, {WXK_NUMPAD_UP, 38},     {WXK_NUMPAD_RIGHT, 39},
-               {WXK_NUMPAD_DOWN, 40}, {WXK_NUMPAD_INSERT, 45}, {WXK_NUMPAD_DELETE, 46}});
+    ExpectAll({{WXK_PAGEUP, 33},
+               {366, vk::PageUp},
+               {WXK_PAGEDOWN, 34},
+               {WXK_END, 35},
+               {WXK_HOME, 36},
+               {WXK_LEFT, 37},
+               {WXK_UP, 38},
+               {WXK_RIGHT, 39},
+               {WXK_DOWN, 40},
+               {WXK_INSERT, 45},
+               {WXK_DELETE, 46},
+               {WXK_NUMPAD_PAGEUP, 33},
+               {WXK_NUMPAD_PAGEDOWN, 34},
+               {WXK_NUMPAD_END, 35},
+               {WXK_NUMPAD_HOME, 36},
+               {WXK_NUMPAD_LEFT, 37},
+               {WXK_NUMPAD_UP, 38},
+               {WXK_NUMPAD_RIGHT, 39},
+               {WXK_NUMPAD_DOWN, 40},
+               {WXK_NUMPAD_INSERT, 45},
+               {WXK_NUMPAD_DELETE, 46}});
 }
 
 TEST(KeyMap, EditingAndControlKeys) {

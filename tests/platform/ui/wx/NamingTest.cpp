@@ -1,7 +1,6 @@
-#include "platform/ui/wx/Naming.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/ui/wx/Naming.h"
 #include "tests/platform/ui/RecordingBackend.h"
 
 namespace ui::wx {
@@ -38,7 +37,8 @@ protected:
     Control& txtDealer = form.AddControl("txtDealer", ControlKind::TextBox, "", 5, &table);
     Control& btnHit = form.AddControl("btnHit", ControlKind::Button, "Hit", 6, &table);
     Control& lblDealer = form.AddControl("lblDealer", ControlKind::Label, "Dealer", 11, &table);
-    Control& btnExitGame = form.AddControl("btnExitGame", ControlKind::Button, "E&xit", 3, &results);
+    Control& btnExitGame =
+        form.AddControl("btnExitGame", ControlKind::Button, "E&xit", 3, &results);
     Control& txtResults = form.AddControl("txtResults", ControlKind::TextBox, "", 23, &results);
     Control& lblResults = form.AddControl("lblResults", ControlKind::Label, "Elsewhere", 2);
 };
