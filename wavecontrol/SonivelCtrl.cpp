@@ -60,6 +60,10 @@ const automation::ControlClass kControlClass = {
 
 CSonivelCtrl::CSonivelCtrl() : Control(kControlClass) {}
 
+const automation::ControlClass& CSonivelCtrl::Class() {
+    return kControlClass;
+}
+
 CSonivelCtrl::~CSonivelCtrl() {
     CloseDevice();
     if (!m_strWorkFile.empty()) {

@@ -23,6 +23,9 @@ public:
     CSonivelCtrl();
     ~CSonivelCtrl() override;
 
+    // The control's dispatch map, type information, property pages and resources.
+    static const automation::ControlClass& Class();
+
     // The dispatch interface _DSonivel.
     void Open(const std::string& WavFilename);
     std::int32_t GetErrorCode();

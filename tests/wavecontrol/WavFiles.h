@@ -1,0 +1,69 @@
+// WAV files made by the tests: canonical 44-byte header, PCM samples from a function.
+#pragma once
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+namespace wavtest {
+
+inline void PutLe(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
+}
+
+// `sample(frame, channel)` gives each value: 0..255 for 8-bit, a signed value for 16-bit.
+inline std::string WavBytes(int channels, int bits, std::uint32_t rate, std::uint32_t frames,
+                            const std::function<int(std::uint32_t, int)>& sample) {
+    const std::uint32_t blockAlign = static_cast<std::uint32_t>(channels * bits / 8);
+    const std::uint32_t dataSize = frames * blockAlign;
+    std::string out = "RIFF";
+    PutLe(out, 36 + dataSize, 4);
+    out += "WAVEfmt ";
+    PutLe(out, 16, 4);
+    PutLe(out, 1, 2);
+    PutLe(out, static_cast<std::uint32_t>(channels), 2);
+    PutLe(out, rate, 4);
+    PutLe(out, rate * blockAlign, 4);
+    PutLe(out, blockAlign, 2);
+    PutLe(out, static_cast<std::uint32_t>(bits), 2);
+    out += "data";
+    PutLe(out, dataSize, 4);
+    for (std::uint32_t f = 0; f < frames; ++f) {
+        for (int c = 0; c < channels; ++c) {
+            PutLe(out, static_cast<std::uint32_t>(sample(f, c)), bits / 8);
+        }
+    }
+    return out;
+}
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A temporary folder removed with the object.
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "sonivel-test.XXXXXX").string();
+        m_path = mkdtemp(pattern.data());
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& Path() const { return m_path; }
+    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+}  // namespace wavtest
