@@ -11,7 +11,10 @@ namespace game {
 void ConnectGameScreen(Game& game) {
     GameScreenForm& screen = game.GameScreen;
     screen.onLoad = [&game] { Form_Load(game); };
-    screen.onGotFocus = [&game] { Form_GotFocus(game); };
+    // The window's focus event is handled after the work that moved the focus, as the platform
+    // delivers it: when the reader window closes at start-up, that is once the chosen reader's
+    // voice exists, so the window's StopSpeech reaches it instead of failing.
+    screen.onGotFocus = [&game] { game.backend.Post([&game] { Form_GotFocus(game); }); };
     screen.onUnload = [&game](bool& cancel) { Form_Unload(game, cancel); };
     screen.mnuGameNew.onClick = [&game] { mnuGameNew_Click(game); };
     screen.mnuGameReader.onClick = [&game] { mnuGameReader_Click(game); };

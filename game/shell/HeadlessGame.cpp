@@ -10,11 +10,7 @@ namespace game {
 
 namespace {
 
-constexpr const char* kSpeechUnavailable = "The speech service is not available";
-
-std::string ReaderCode(speech::Reader reader) {
-    return reader == speech::Reader::Jfw ? "JFW" : "WE";
-}
+constexpr const char* kSpeechUnavailable = "Speech service unavailable";
 
 template <class Number>
 Number ParseNumber(const std::string& text, Number low, Number high, const std::string& what) {
@@ -57,8 +53,8 @@ VoiceFactory HeadlessGame::RecordingVoices() {
             throw speech::Error(kSpeechUnavailable);
         }
         return std::make_unique<speech::RecordingVoice>(
-            [this, code = ReaderCode(reader)](speech::RecordingVoice::Call call,
-                                              std::string_view text) {
+            [this, code = std::string(speech::ReaderCode(reader))](
+                speech::RecordingVoice::Call call, std::string_view text) {
                 if (m_speechFails) {
                     throw speech::Error(kSpeechUnavailable);
                 }
