@@ -46,6 +46,14 @@ HResult Control::GetTypeInfo(const InterfaceInfo** info) {
     return S_OK;
 }
 
+HResult Control::GetClassInfo(const CoClassInfo** info) {
+    if (!info) {
+        return E_POINTER;
+    }
+    *info = m_class.coclass;
+    return S_OK;
+}
+
 HResult Control::FindConnectionPoint(const Guid& iid, IConnectionPoint** point) {
     if (!point) {
         return E_POINTER;

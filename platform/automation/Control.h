@@ -25,13 +25,16 @@ struct ControlClass {
     Size initialSize;
 };
 
-class Control : public Object<IDispatch, IConnectionPointContainer, IControl>, public Dispatchable {
+class Control : public Object<IDispatch, IConnectionPointContainer, IControl, IProvideClassInfo>,
+                public Dispatchable {
 public:
     HResult GetIDsOfNames(std::string_view name, DispId* id) override;
     HResult Invoke(DispId id, std::span<const Variant> args, Variant* result) override;
     HResult GetTypeInfo(const InterfaceInfo** info) override;
 
     HResult FindConnectionPoint(const Guid& iid, IConnectionPoint** point) override;
+
+    HResult GetClassInfo(const CoClassInfo** info) override;
 
     HResult SetSite(ControlSite* site) override;
     HResult Draw(DrawContext& context, const Rect& bounds) override;

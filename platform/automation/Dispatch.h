@@ -27,4 +27,15 @@ protected:
     ~IDispatch() = default;
 };
 
+// Gives the description of an object's class: its default interface and its event interface.
+class IProvideClassInfo : public IUnknown {
+public:
+    static constexpr Guid kIid = MakeGuid("{B196B283-BAB4-101A-B69C-00AA00341D07}");
+
+    virtual HResult GetClassInfo(const CoClassInfo** info) = 0;
+
+protected:
+    ~IProvideClassInfo() = default;
+};
+
 }  // namespace automation

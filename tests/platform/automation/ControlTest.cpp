@@ -107,6 +107,11 @@ TEST(ControlBaseTest, InterfacesShareOneObject) {
     QueryInterface(asControl.Get(), a);
     QueryInterface(static_cast<IDispatch*>(control.Get()), b);
     EXPECT_EQ(a.Get(), b.Get());
+    Ref<IProvideClassInfo> classInfo;
+    ASSERT_EQ(QueryInterface(a.Get(), classInfo), S_OK);
+    const CoClassInfo* coclass = nullptr;
+    classInfo->GetClassInfo(&coclass);
+    EXPECT_EQ(coclass, &kCoClass);
     Ref<IClassFactory> none;
     EXPECT_EQ(QueryInterface(a.Get(), none), E_NOINTERFACE);
     EXPECT_FALSE(none);
