@@ -18,6 +18,7 @@
 #   xs_focus WINDOW                  gives WINDOW the keyboard focus (there is no window manager,
 #                                    so new windows, dialogs included, must be focused by hand)
 #   xs_keys WINDOW KEY...            focuses WINDOW and types xdotool key names (ctrl+n alt+y Down)
+#   xs_close WINDOW                  sends the system close command (WM_DELETE_WINDOW)
 #   xs_screenshot FILE               saves the whole screen as an image (PNG by the name)
 #   xs_atspi_dump FILE [APP]         writes the accessibility tree, one object a line:
 #                                    indent, role, the name in quotes, [states]; APP filters by
@@ -82,6 +83,10 @@ xs_keys() {
     local window=$1
     shift
     xs_focus "$window" && xdotool key --delay 50 "$@"
+}
+
+xs_close() {
+    /usr/bin/python3 "$XS_LIB_DIR/x-close.py" "$1"
 }
 
 xs_screenshot() {

@@ -58,13 +58,19 @@ int main(int argc, char** argv) {
         }
         lstChoices.SetListIndex(0);
     };
-    form.onUnload = [&](bool&) { Say("unload"); };
+    // The first close request is refused, the next ones accepted.
+    int closeRequests = 0;
+    form.onUnload = [&](bool& cancel) {
+        cancel = ++closeRequests == 1;
+        Say(cancel ? "unload cancelled" : "unload");
+    };
     lstChoices.onGotFocus = [] { Say("focus lstChoices"); };
     lstChoices.onKeyDown = [&](int& code, ui::Modifiers) {
         Say("key lstChoices " + std::to_string(code) + " index " +
             std::to_string(lstChoices.ListIndex()));
     };
     txtNotes.onGotFocus = [] { Say("focus txtNotes"); };
+    btnWait.onGotFocus = [] { Say("focus btnWait"); };
     txtNotes.onKeyDown = [](int& code, ui::Modifiers modifiers) {
         Say("key txtNotes " + std::to_string(code) + " modifiers " +
             std::to_string(static_cast<int>(modifiers)));

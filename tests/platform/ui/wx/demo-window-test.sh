@@ -38,6 +38,18 @@ expect '^key txtNotes 113 modifiers 0$' "F2 did not arrive as 113"
 expect '^key txtNotes 72 modifiers 1$' "Shift+H did not arrive as 72 with Shift"
 expect '^key txtNotes 33 modifiers 0$' "Page Up did not arrive as 33"
 
+# Tab follows the tab order, and focus moved by the user reaches the model.
+xs_keys "$win" Tab
+expect '^key txtNotes 9 modifiers 0$' "Tab did not reach the text box's key handler"
+expect '^focus btnWait$' "Tab from the text box did not reach the Wait button"
+xs_keys "$win" shift+Tab
+for _ in $(seq 50); do
+    [ "$(grep -c '^focus txtNotes$' "$log")" -eq 2 ] && break
+    sleep 0.1
+done
+[ "$(grep -c '^focus txtNotes$' "$log")" -eq 2 ] ||
+    xs_fail "Shift+Tab did not bring the focus back to the text box" "$log"
+
 # The text box is named after its label for screen readers.
 sleep 0.5
 xs_atspi_dump "$XS_OUTPUT/wx-demo-atspi.txt"
@@ -68,6 +80,13 @@ grep -Eq "^ *alert 'Double Down'" "$XS_OUTPUT/wx-demo-box-atspi.txt" ||
 xs_keys "$box" alt+y
 expect '^answer yes$' "Alt+Y did not answer the box with Yes"
 
+# The system close command asks the form, which refuses the first time.
+xs_close "$win"
+expect '^unload cancelled$' "the close command did not reach the form"
+sleep 0.3
+xdotool search --onlyvisible --name '^Ventrelle Demo$' >/dev/null ||
+    xs_fail "the window went although the form refused to close" "$log"
+
 # Exit ends the process at once with status 0.
 xs_keys "$win" alt+x
 expect '^end$' "Alt+X did not press Exit"
@@ -77,3 +96,17 @@ status=$?
 grep -q '^run returned$' "$log" && xs_fail "the program went on after End()" "$log"
 grep -qi 'assertion\|critical' "$log" && xs_fail "toolkit warnings in the output" "$log"
 echo "PASS: the demo window behaved"
+
+# A second run: once the form accepts the close command, Run() returns and the program ends.
+log="$XS_OUTPUT/wx-demo-close.log"
+xs_start "$log" "$demo"
+win=$(xs_window '^Ventrelle Demo$') || xs_fail "the main window did not come back" "$log"
+expect '^ready$' "the program did not start"
+xs_close "$win"
+expect '^unload cancelled$' "the close command did not reach the form"
+xs_close "$win"
+expect '^run returned$' "unloading the main form did not end the main loop"
+wait "$XS_PID"
+status=$?
+[ "$status" -eq 0 ] || xs_fail "the program ended with status $status after its main loop" "$log"
+echo "PASS: closing the main window"
