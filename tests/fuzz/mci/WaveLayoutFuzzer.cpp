@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mci::WaveLayout layout;
     if (mci::ParseWaveLayout(read, size, layout) == mci::Ok) {
         const std::uint32_t align = layout.format.BlockAlign();
-        if (align == 0 || layout.dataOffset + layout.dataSize > size || layout.dataSize % align != 0) {
+        if (align == 0 || layout.dataOffset + layout.dataSize > size ||
+            layout.dataSize % align != 0) {
             __builtin_trap();
         }
     }
