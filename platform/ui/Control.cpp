@@ -26,6 +26,11 @@ void Control::SetVisible(bool visible) {
     if (visible == m_visible)
         return;
     m_visible = visible;
+    // A hidden control cannot keep the keyboard focus, so focusing it again later is a real
+    // focus change with its got-focus event.
+    Control* focused = m_owner.ActiveControl();
+    if (!visible && focused != nullptr && !focused->Showing())
+        m_owner.NoteFocus(nullptr);
     Changed(Property::Visible);
 }
 

@@ -41,6 +41,8 @@ TEST(NewGame, WithoutAHandAsksNothingAndOpensTheStakesFrame) {
         R"({"t":3000,"ev":"selected","control":"lstStakes","value":-1})",
         R"({"t":3000,"ev":"items","control":"lstStakes","value":["$1000","$2000","$3000","$4000","$5000","$6000","$7000","$8000","$9000","$10000"]})",
         R"({"t":3000,"ev":"selected","control":"lstStakes","value":0})",
+        // The list lost the focus when its frame was hidden: focusing it is heard again.
+        R"({"t":3000,"ev":"focus","control":"lstStakes"})",
     };
     const Lines& all = scenario.Lines();
     const auto menuAt = all.end() - static_cast<std::ptrdiff_t>(expected.size());
@@ -73,7 +75,7 @@ TEST(NewGame, DuringAHandYesStartsANewGame) {
     EXPECT_EQ(*(question + 1), R"({"t":2000,"ev":"answer","value":"yes"})");
     EXPECT_EQ(*(question + 2),
               R"({"t":2000,"ev":"visible","control":"frameStakes","value":false})");
-    EXPECT_EQ(all.back(), R"({"t":3000,"ev":"selected","control":"lstStakes","value":0})");
+    EXPECT_EQ(all.back(), R"({"t":3000,"ev":"focus","control":"lstStakes"})");
     // A new game leaves the hand's flag alone; the stake chosen next starts afresh.
     EXPECT_TRUE(scenario.LastGame().state.GameInProgress);
 }

@@ -76,6 +76,20 @@ TEST_F(ModelTest, ShowingFollowsTheFrame) {
     EXPECT_TRUE(button.Visible());
 }
 
+TEST_F(ModelTest, HidingTheFocusedControlOrItsFrameForgetsTheFocus) {
+    Control& frame = form.AddControl("frameA", ControlKind::Frame, "", 0);
+    Control& list = form.AddControl("lstA", ControlKind::ListBox, "", 1, &frame);
+    int gotFocus = 0;
+    list.onGotFocus = [&] { ++gotFocus; };
+    list.SetFocus();
+    frame.SetVisible(false);
+    EXPECT_EQ(form.ActiveControl(), nullptr);
+    // Shown again, focusing it is a real focus change: the handler runs again.
+    frame.SetVisible(true);
+    list.SetFocus();
+    EXPECT_EQ(gotFocus, 2);
+}
+
 TEST_F(ModelTest, TabOrderHasShowingEnabledFocusableControlsByTabIndex) {
     Control& frameA = form.AddControl("frameA", ControlKind::Frame, "", 0);
     Control& frameB = form.AddControl("frameB", ControlKind::Frame, "", 1);
