@@ -1,21 +1,29 @@
 #include "platform/speech/DispatcherChannel.h"
 
+#include <fcntl.h>
 #include <libspeechd.h>
+#include <poll.h>
+#include <pthread.h>
+#include <signal.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <map>
+#include <vector>
 
 #include "platform/speech/Utf8.h"
 
 namespace speech {
 namespace {
 
-// libspeechd's event callbacks carry no user pointer, only the client id of the connection, so
-// finding the channel an event belongs to takes a process-wide table. It is never destroyed:
-// a stuck worker's connection may still deliver events while the process exits.
+// libspeechd's event callbacks carry no user pointer, so events go to every open channel through
+// a process-wide table, and each picks the message ids it sent (they are unique per server).
+// Asking the server for the connection's client id instead crashes libspeechd when the server
+// stops answering. The table is never destroyed: a stuck worker's connection may still deliver
+// events while the process exits.
 struct Registry {
     std::mutex mutex;
-    std::map<std::size_t, std::weak_ptr<DispatcherChannel>> channels;
+    std::map<const DispatcherChannel*, std::weak_ptr<DispatcherChannel>> channels;
 };
 
 Registry& TheRegistry() {
@@ -23,20 +31,24 @@ Registry& TheRegistry() {
     return *registry;
 }
 
-void OnEvent(std::size_t messageId, std::size_t clientId, SPDNotificationType) {
-    std::shared_ptr<DispatcherChannel> channel;
+void OnEvent(std::size_t messageId, std::size_t, SPDNotificationType) {
+    std::vector<std::shared_ptr<DispatcherChannel>> channels;
     {
         Registry& registry = TheRegistry();
         std::lock_guard lock(registry.mutex);
-        auto found = registry.channels.find(clientId);
-        if (found != registry.channels.end()) {
-            channel = found->second.lock();
+        for (const auto& [key, channel] : registry.channels) {
+            if (auto open = channel.lock()) {
+                channels.push_back(std::move(open));
+            }
         }
     }
-    if (channel) {
+    for (const auto& channel : channels) {
         channel->Finished(messageId);
     }
 }
+
+// How often a worker waiting for the end of a message checks that the server is still there.
+constexpr std::chrono::milliseconds kLivenessCheck{500};
 
 std::string TakeError(char* error, const char* fallback) {
     std::string text = error ? error : fallback;
@@ -49,18 +61,22 @@ std::string TakeError(char* error, const char* fallback) {
 // The open libspeechd connection, registered for events while it lives.
 class Connection {
 public:
-    Connection(SPDConnection* connection, std::size_t clientId,
-               const std::shared_ptr<DispatcherChannel>& channel)
-        : m_connection(connection), m_clientId(clientId) {
+    Connection(SPDConnection* connection, const std::shared_ptr<DispatcherChannel>& channel)
+        : m_connection(connection),
+          m_channel(channel.get()),
+          m_watch(::fcntl(connection->socket, F_DUPFD_CLOEXEC, 0)) {
         Registry& registry = TheRegistry();
         std::lock_guard lock(registry.mutex);
-        registry.channels[m_clientId] = channel;
+        registry.channels[m_channel] = channel;
     }
     ~Connection() {
         {
             Registry& registry = TheRegistry();
             std::lock_guard lock(registry.mutex);
-            registry.channels.erase(m_clientId);
+            registry.channels.erase(m_channel);
+        }
+        if (m_watch >= 0) {
+            ::close(m_watch);
         }
         spd_close(m_connection);
     }
@@ -69,9 +85,19 @@ public:
 
     SPDConnection* Get() const { return m_connection; }
 
+    // Whether the server has hung up. libspeechd does not say so by itself (a message that was
+    // being spoken when the server died would wait for its END forever), and it closes its own
+    // descriptor when it notices, so we watch a duplicate of the socket.
+    bool Lost() const {
+        pollfd watch{m_watch, POLLRDHUP, 0};
+        return m_watch < 0 || (::poll(&watch, 1, 0) > 0 &&
+                               (watch.revents & (POLLRDHUP | POLLHUP | POLLERR | POLLNVAL)));
+    }
+
 private:
     SPDConnection* m_connection;
-    std::size_t m_clientId;
+    const DispatcherChannel* m_channel;
+    int m_watch;
 };
 
 std::shared_ptr<DispatcherChannel> DispatcherChannel::Open() {
@@ -87,6 +113,14 @@ void DispatcherChannel::Fail(std::string why, std::unique_lock<std::mutex>&) {
 }
 
 void DispatcherChannel::Run() {
+    // libspeechd writes to its socket without MSG_NOSIGNAL, so a server that dies would end the
+    // whole process with SIGPIPE. Blocked in this thread (and in the event thread libspeechd
+    // starts from it, which inherits the mask), the write fails with EPIPE instead.
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+
     std::unique_lock lock(m_mutex);
     m_callStarted = Clock::now();
     lock.unlock();
@@ -110,14 +144,12 @@ void DispatcherChannel::Run() {
     if (raw) {
         raw->callback_end = OnEvent;
         raw->callback_cancel = OnEvent;
-        const int clientId = spd_get_client_id(raw);
         if (spd_set_notification_on(raw, SPD_END) != 0 ||
-            spd_set_notification_on(raw, SPD_CANCEL) != 0 || clientId < 0) {
+            spd_set_notification_on(raw, SPD_CANCEL) != 0) {
             spd_close(raw);
             failure = "speech-dispatcher refused the connection's settings";
         } else {
-            connection = std::make_unique<Connection>(raw, static_cast<std::size_t>(clientId),
-                                                      shared_from_this());
+            connection = std::make_unique<Connection>(raw, shared_from_this());
         }
     }
 
@@ -139,10 +171,15 @@ void DispatcherChannel::Run() {
 
 void DispatcherChannel::Serve(Connection& connection, std::unique_lock<std::mutex>& lock) {
     while (true) {
-        m_changed.wait(lock, [this] {
+        const auto due = [this] {
             return m_quit || m_cancel || (m_speaking && m_finished.count(*m_speaking)) ||
                    (!m_speaking && !m_queue.empty());
-        });
+        };
+        while (!m_changed.wait_for(lock, kLivenessCheck, due)) {
+            if (m_speaking && connection.Lost()) {
+                return Fail("the connection to speech-dispatcher was lost", lock);
+            }
+        }
         if (m_quit) {
             return;
         }

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/speech/LogVoice.h"
+#include "platform/speech/Voice.h"
+#include "tests/platform/settings/TempFolder.h"
+
+namespace {
+
+using speech::CreateVoice;
+using speech::Reader;
+using testing_support::ReadFile;
+using testing_support::TempFolder;
+
+TEST(LogVoice, BothReadersAppendOneEscapedLinePerCall) {
+    TempFolder folder;
+    const auto log = folder / "speech.log";
+    setenv("VENTRA_SPEECH", ("log:" + log.string()).c_str(), 1);
+    auto jfw = CreateVoice(Reader::Jfw);
+    auto we = CreateVoice(Reader::We);
+    jfw->Say("Press f2 for help. ");
+    EXPECT_EQ(ReadFile(log), "speak\tJFW\tPress f2 for help. \n");  // written at once
+    we->Stop();
+    we->Say("Line one\r\nTab\there back\\slash");
+    jfw->Say("");
+    jfw->Stop();
+    EXPECT_EQ(ReadFile(log),
+              "speak\tJFW\tPress f2 for help. \n"
+              "stop\tWE\n"
+              "speak\tWE\tLine one\\r\\nTab\\there back\\\\slash\n"
+              "speak\tJFW\t\n"
+              "stop\tJFW\n");
+}
+
+TEST(LogVoice, AnUnwritableLogIsAnError) {
+    setenv("VENTRA_SPEECH", "log:/proc/ventra-no-such-folder/speech.log", 1);
+    EXPECT_THROW(CreateVoice(Reader::Jfw), speech::Error);
+}
+
+TEST(CreateVoice, NoneIsSilentAndUnknownSettingsAreRefused) {
+    setenv("VENTRA_SPEECH", "none", 1);
+    auto voice = CreateVoice(Reader::We);
+    voice->Say("nothing");
+    voice->Stop();
+    for (const char* bad : {"log:", "loud", "None"}) {
+        setenv("VENTRA_SPEECH", bad, 1);
+        EXPECT_THROW(CreateVoice(Reader::Jfw), speech::Error) << bad;
+    }
+}
+
+TEST(RecordingVoice, HandsCallsToTheSinkOrFailsLikeAMissingService) {
+    std::vector<std::string> calls;
+    speech::RecordingVoice voice([&](speech::RecordingVoice::Call call, std::string_view text) {
+        calls.push_back((call == speech::RecordingVoice::Call::Say ? "say:" : "stop:") +
+                        std::string(text));
+    });
+    voice.Say("one");
+    voice.Stop();
+    voice.Fail(true);
+    try {
+        voice.Say("lost");
+        FAIL();
+    } catch (const speech::Error& e) {
+        EXPECT_STREQ(e.what(), "Speech service unavailable");
+    }
+    EXPECT_THROW(voice.Stop(), speech::Error);
+    voice.Fail(false);
+    voice.Say("two");
+    EXPECT_EQ(calls, (std::vector<std::string>{"say:one", "stop:", "say:two"}));
+}
+
+}  // namespace
