@@ -14,6 +14,10 @@ extern "C" {
     if (!clsid || !iid) {
         return automation::E_POINTER;
     }
+    // The media layer keeps process-wide state (the audio subsystem, its device table and their
+    // threads) that must not be unmapped under it: once it can be used, the library stays.
+    [[maybe_unused]] static const bool pinned =
+        (automation::PinLibraryOf(&sonivel::kResources), true);
     return automation::ModuleGetClassObject(sonivel::SonivelServer(), *clsid, *iid, out);
 }
 

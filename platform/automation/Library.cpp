@@ -33,6 +33,16 @@ void Library::Pin() {
     m_pinned = true;
 }
 
+void PinLibraryOf(const void* address) {
+    Dl_info info{};
+    if (dladdr(address, &info) == 0 || !info.dli_fname) {
+        return;
+    }
+    // RTLD_NOLOAD only finds the library already mapped; RTLD_NODELETE keeps it there. The
+    // handle this gives is deliberately never closed.
+    dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+}
+
 std::filesystem::path LibraryPathOf(const void* address) {
     Dl_info info{};
     if (dladdr(address, &info) == 0 || !info.dli_fname) {

@@ -34,6 +34,10 @@ private:
     bool m_pinned = false;
 };
 
+// Keeps the library that holds `address` mapped until the process ends, whoever closes it: for a
+// library whose code leaves process-wide state behind (threads, subsystems) that must outlive it.
+void PinLibraryOf(const void* address);
+
 // The file of the library (or program) that holds `address`.
 std::filesystem::path LibraryPathOf(const void* address);
 
