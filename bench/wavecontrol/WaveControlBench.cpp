@@ -52,7 +52,9 @@ void WriteWav(const std::filesystem::path& path, std::uint32_t frames) {
     }
 }
 
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 // How long until the driver's output file holds a byte of the sound (0x11), polled every 50 us.
 double FirstSample(const std::string& output, Clock::time_point start) {
