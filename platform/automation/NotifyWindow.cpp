@@ -14,11 +14,6 @@ void NotifyWindow::Destroy() {
     m_alive.reset();
 }
 
-bool NotifyWindow::Exists() const {
-    std::lock_guard lock(m_mutex);
-    return m_site != nullptr;
-}
-
 void NotifyWindow::PostNotify(std::uint32_t flags, std::uint32_t deviceId) {
     std::lock_guard lock(m_mutex);
     if (!m_site) {

@@ -29,13 +29,12 @@ public:
     void Create(ControlSite& site);
     // Notices still queued for a destroyed window are not delivered.
     void Destroy();
-    bool Exists() const;
 
     void PostNotify(std::uint32_t flags, std::uint32_t deviceId) override;
 
 private:
     const WindowProc m_windowProc;
-    mutable std::mutex m_mutex;
+    std::mutex m_mutex;
     ControlSite* m_site = nullptr;
     // Queued deliveries hold a weak reference: a window destroyed meanwhile drops them.
     std::shared_ptr<NotifyWindow*> m_alive;

@@ -24,15 +24,4 @@ const MethodInfo* InterfaceInfo::Find(std::string_view name) const {
     return it == methods.end() ? nullptr : &*it;
 }
 
-const InterfaceInfo* TypeLibInfo::FindInterface(const Guid& iid) const {
-    const auto it =
-        std::ranges::find_if(interfaces, [&](const InterfaceInfo* i) { return i->iid == iid; });
-    return it == interfaces.end() ? nullptr : *it;
-}
-
-const CoClassInfo* TypeLibInfo::FindCoClass(const Guid& clsid) const {
-    const auto it = std::ranges::find(coclasses, clsid, &CoClassInfo::clsid);
-    return it == coclasses.end() ? nullptr : &*it;
-}
-
 }  // namespace automation

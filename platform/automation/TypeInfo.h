@@ -59,9 +59,6 @@ struct TypeLibInfo {
     const char* help;
     std::span<const InterfaceInfo* const> interfaces;
     std::span<const CoClassInfo> coclasses;
-
-    const InterfaceInfo* FindInterface(const Guid& iid) const;
-    const CoClassInfo* FindCoClass(const Guid& clsid) const;
 };
 
 }  // namespace automation
