@@ -12,6 +12,7 @@
 #include "game/access/ReaderForm.h"
 #include "game/shell/GameScreenForm.h"
 #include "game/shell/GameState.h"
+#include "game/sound/SonivelHost.h"
 #include "platform/settings/Store.h"
 #include "platform/speech/Voice.h"
 #include "platform/ui/Backend.h"
@@ -45,6 +46,8 @@ struct Game {
     GameScreenForm GameScreen;
     ReaderForm frmReader;
     AboutForm frmAbout;
+    // The wave control on GameScreen (created by its Form_Load); last, so it goes first.
+    SonivelHost sonivel{backend, store};
 };
 
 }  // namespace game

@@ -7,6 +7,9 @@
 namespace game {
 
 void Form_Load(Game& game) {
+    // Control hosting creates the wave control as the window loads; without it the game still
+    // runs, and each sound reports why.
+    game.sonivel.Create();
     game.backend.SetTitle("");
     // The help file keeps its backslash; the path layer reads it as a folder separator.
     game.backend.SetHelpFile(game.backend.ProgramFolder().string() + "\\ventra.hlp");
