@@ -317,7 +317,7 @@ bool ScriptRunner::Print(const std::vector<Word>& words) {
     json::Value::Array values;
     values.reserve(array->second.size());
     for (const std::int16_t v : array->second) {
-        values.push_back(static_cast<int>(v));
+        values.emplace_back(static_cast<int>(v));
     }
     Emit({{"array", words[1].text}, {"values", std::move(values)}});
     return true;
