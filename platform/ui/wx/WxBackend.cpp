@@ -7,6 +7,7 @@
 #include <wx/log.h>
 
 #include <charconv>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
