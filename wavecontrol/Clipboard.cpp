@@ -1,19 +1,160 @@
 // The control's own clipboard: a file in the temporary folder shared by every instance in the
-// process. Copy and Paste are part of the interface already; until their bodies arrive each
-// records an honest result and changes nothing.
+// process, which Copy fills with the bytes of a range of frames and Paste puts in place of one.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/files/File.h"
+#include "platform/mci/Mci.h"
+#include "wavecontrol/FrameRanges.h"
+#include "wavecontrol/ResultCodes.h"
 #include "wavecontrol/SonivelCtrl.h"
+#include "wavecontrol/WavBuffer.h"
+#include "wavecontrol/WorkFiles.h"
 
 namespace sonivel {
 
 char g_szClipFile[300] = {};
 std::int32_t g_lClipBytes = 0;
 
-void CSonivelCtrl::Copy(std::int32_t, std::int32_t) {
-    RecordUnsupported();
+namespace {
+
+constexpr auto kOutOfRange = static_cast<std::int32_t>(mci::ErrOutOfRange);
+
+// The clipboard file, named by the first Copy: a new file of its own in the temporary folder.
+bool NameClipFile() {
+    if (g_szClipFile[0] != '\0') {
+        return true;
+    }
+    const std::string name = NewTempFile(kClipPrefix);
+    if (name.empty() || name.size() >= sizeof g_szClipFile) {
+        if (!name.empty()) {
+            std::remove(name.c_str());
+        }
+        return false;
+    }
+    std::memcpy(g_szClipFile, name.c_str(), name.size() + 1);
+    return true;
 }
 
-void CSonivelCtrl::Paste(std::int32_t, std::int32_t) {
-    RecordUnsupported();
+// Reads from an open file in bounded pieces.
+ReadAt PieceReader(const files::File& file) {
+    return [&file](std::uint64_t offset, std::span<std::uint8_t> target) {
+        return files::ReadPieces(file, offset, target, kMaxPieceBytes).bytes;
+    };
+}
+
+}  // namespace
+
+void CSonivelCtrl::Copy(std::int32_t From, std::int32_t To) {
+    if (m_bOpen == 0) {
+        m_lErrorCode = kErrNotOpen;
+        return;
+    }
+    const std::optional<SampleFormat> format = EditableFormat();
+    if (!format) {
+        return;
+    }
+    const std::int32_t position = GetPosition();
+    const std::int32_t length = GetLength();
+    if (length <= 0) {
+        m_lErrorCode = kErrWavEmpty;
+        return;
+    }
+    const std::optional<FrameSpan> span = ClampFrames(From, To, length);
+    if (!span) {
+        m_lErrorCode = kOutOfRange;
+        return;
+    }
+    std::int32_t header = 0;
+    if (!MakeWorkCopy() || !FindWorkCopyHeader(position, header)) {
+        return;
+    }
+    const std::int64_t frameBytes = format->FrameBytes();
+    const std::int64_t first = header + span->first * frameBytes;
+    const std::int64_t last = header + (span->last + 1) * frameBytes - 1;
+    CWavBuffer buffer;
+    // A copy shorter than the device's frames would be cut to its end by the load.
+    if (!buffer.Load(m_strWorkFile, first, last) || buffer.Size() != last - first + 1) {
+        RecoverWorkCopy(position, kErrWavBuffer);
+        return;
+    }
+    if (!NameClipFile() || !WriteOver(g_szClipFile, buffer.Bytes(), kClipPrefix)) {
+        RecoverWorkCopy(position, kErrClipboardAccess);
+        return;
+    }
+    g_lClipBytes = buffer.Size();
+    buffer.Free();
+    ReopenedWithSuccess(position);
+}
+
+void CSonivelCtrl::Paste(std::int32_t From, std::int32_t To) {
+    if (m_bOpen == 0) {
+        m_lErrorCode = kErrNotOpen;
+        return;
+    }
+    if (g_szClipFile[0] == '\0') {
+        m_lErrorCode = kErrClipboardEmpty;
+        return;
+    }
+    const std::optional<SampleFormat> format = EditableFormat();
+    if (!format) {
+        return;
+    }
+    const std::int32_t position = GetPosition();
+    const std::int32_t length = GetLength();
+    const std::optional<FrameSpan> span = ClampFrames(From, To, length);
+    if (!span) {
+        m_lErrorCode = kOutOfRange;
+        return;
+    }
+    // A device without samples is given one frame, which the paste then replaces.
+    if (!RecordSampleIfEmpty(length)) {
+        return;
+    }
+    std::int32_t header = 0;
+    if (!MakeWorkCopy() || !FindWorkCopyHeader(position, header)) {
+        return;
+    }
+    const files::File work(m_strWorkFile, files::FileMode::Read);
+    const files::File clip(g_szClipFile, files::FileMode::Read);
+    if (!clip.IsOpen()) {
+        RecoverWorkCopy(position, kErrClipboardAccess);
+        return;
+    }
+    PasteSource source;
+    source.header = header;
+    source.frames = std::max(length, 1);
+    source.frameBytes = format->FrameBytes();
+    source.fileBytes = static_cast<std::int64_t>(work.Size().value_or(0));
+    source.clipBytes = g_lClipBytes;
+    const std::optional<PastePlan> plan = PlanPaste(source, *span);
+    files::MemoryBlock pasted;
+    if (!plan || !pasted.Allocate(static_cast<std::size_t>(plan->newSize))) {
+        RecoverWorkCopy(position, kErrWavBuffer);
+        return;
+    }
+    const std::int32_t filled =
+        FillPaste(*plan, PieceReader(work), PieceReader(clip), pasted.Bytes());
+    if (filled != 0) {
+        RecoverWorkCopy(position, filled);
+        return;
+    }
+    if (!WriteWorkCopy(pasted.Bytes(), position)) {
+        return;
+    }
+    pasted.Free();
+    // A paste that shortened the sound keeps the position within it.
+    const std::int64_t newLength = (plan->newSize - plan->header) / source.frameBytes;
+    ReopenedWithSuccess(static_cast<std::int32_t>(std::min<std::int64_t>(position, newLength)));
+}
+
+void CSonivelCtrl::ReopenedWithSuccess(std::int32_t position) {
+    ReopenWorkCopy(position);
+    if (m_bOpen != 0) {
+        // The data are in place: a position the device refuses does not undo that.
+        m_lErrorCode = 0;
+    }
 }
 
 }  // namespace sonivel

@@ -6,12 +6,16 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "platform/automation/Control.h"
 
 namespace sonivel {
+
+class CWavBuffer;
 
 // Process-wide state of the control library.
 extern std::int32_t g_lAliasCounter;  // source of device aliases; each Open takes the next
@@ -70,8 +74,46 @@ private:
     std::int32_t StatusNumber(std::string_view item);
     // Save's steps after the short path: one recorded sample for an empty device, then "save".
     void SaveDeviceTo(const std::string& shortPath);
-    // The body of the editing operations this library does not offer yet.
-    void RecordUnsupported();
+
+    // The editing operations' common steps. Each that fails has recorded its result code.
+    struct SampleFormat {
+        int bytesPerSample = 0;
+        std::int64_t channels = 0;
+        std::int64_t FrameBytes() const { return bytesPerSample * channels; }
+    };
+    // The open file as the data operations take it: 8- or 16-bit with at least one channel;
+    // 516 otherwise.
+    std::optional<SampleFormat> EditableFormat();
+    // An empty device gets one recorded frame, so that it can be saved.
+    bool RecordSampleIfEmpty(std::int32_t length);
+    // The device's data saved into a new working copy, and the device closed.
+    bool MakeWorkCopy();
+    // The device opened on the working copy at `position` (519 when it cannot be).
+    void ReopenWorkCopy(std::int32_t position);
+    // Copy and Paste end so: 0 once the device is open again, whatever the seek said.
+    void ReopenedWithSuccess(std::int32_t position);
+    // After a failure while the device was closed: it is opened again on the unchanged working
+    // copy at `position`, and `code` is recorded.
+    void RecoverWorkCopy(std::int32_t position, std::int32_t code);
+    // The header of the working copy, read from its own bytes (518 and recovery when it has
+    // none).
+    bool FindWorkCopyHeader(std::int32_t position, std::int32_t& header);
+    // The whole working copy in `buffer`, holding at least `dataBytes` of samples after its
+    // header (518 and recovery otherwise).
+    bool LoadWorkCopy(CWavBuffer& buffer, std::int64_t dataBytes, std::int32_t position,
+                      std::int32_t& header);
+    // `bytes` put over the working copy (517 and recovery when they cannot be).
+    bool WriteWorkCopy(std::span<const std::uint8_t> bytes, std::int32_t position);
+
+    struct ArrayJob {
+        std::int32_t position = 0;
+        std::int32_t header = 0;
+        std::int64_t count = 0;
+        int bytesPerSample = 0;
+    };
+    // The checks and the loading that WavFileToArray and ArrayToWavFile share.
+    bool StartArrayOperation(const std::int16_t* pArray, std::int32_t ArrayLength,
+                             CWavBuffer& buffer, ArrayJob& job);
 
     std::int32_t m_bOpen = 0;
     std::int32_t m_lErrorCode = 0;

@@ -17,16 +17,17 @@ std::filesystem::path TempFolder() {
     return "/tmp";
 }
 
-std::filesystem::path CreateTempFile(std::string_view prefix) {
+std::filesystem::path CreateTempFile(std::string_view prefix, const std::filesystem::path& folder) {
+    const std::filesystem::path where = folder.empty() ? TempFolder() : folder;
     if (prefix.find('/') != std::string_view::npos) {
         throw std::system_error(EINVAL, std::generic_category(),
                                 "temporary file prefix names a folder");
     }
-    std::string pattern = (TempFolder() / std::string(prefix)).string() + "XXXXXX";
+    std::string pattern = (where / std::string(prefix)).string() + "XXXXXX";
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
         throw std::system_error(errno, std::generic_category(),
-                                "cannot create a temporary file in " + TempFolder().string());
+                                "cannot create a temporary file in " + where.string());
     }
     ::close(fd);
     return pattern;

@@ -9,8 +9,10 @@ namespace files {
 // $TMPDIR when set and not empty, else /tmp.
 std::filesystem::path TempFolder();
 
-// Creates a new empty file (mode 0600) named `prefix` followed by random characters in
-// TempFolder() and returns its path. Throws std::system_error when it cannot be created.
-std::filesystem::path CreateTempFile(std::string_view prefix);
+// Creates a new empty file (mode 0600) named `prefix` followed by random characters in `folder`
+// (TempFolder() when empty) and returns its path. Throws std::system_error when it cannot be
+// created.
+std::filesystem::path CreateTempFile(std::string_view prefix,
+                                     const std::filesystem::path& folder = {});
 
 }  // namespace files

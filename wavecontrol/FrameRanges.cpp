@@ -1,0 +1,94 @@
+#include "wavecontrol/FrameRanges.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "wavecontrol/ResultCodes.h"
+#include "wavecontrol/WavLayout.h"
+
+namespace sonivel {
+
+namespace {
+
+// The largest file the buffers hold (their sizes are 32-bit signed).
+constexpr std::int64_t kMaxFileBytes = std::numeric_limits<std::int32_t>::max();
+// Where the RIFF size and a data chunk's size are kept.
+constexpr std::int64_t kRiffSizeOffset = 4;
+constexpr std::int64_t kSizeFieldBytes = 4;
+
+bool ReadFully(const ReadAt& read, std::int64_t offset, std::span<std::uint8_t> target) {
+    return target.empty() || read(static_cast<std::uint64_t>(offset), target) == target.size();
+}
+
+}  // namespace
+
+std::optional<FrameSpan> ClampFrames(std::int32_t from, std::int32_t to, std::int64_t frames) {
+    std::int64_t first = from;
+    std::int64_t last = to;
+    if (last == -1 || last >= frames) {
+        last = frames - 1;
+    }
+    if (first >= frames) {
+        first = frames - 1;
+    }
+    last = std::max<std::int64_t>(last, 0);
+    first = std::max<std::int64_t>(first, 0);
+    if (last < first) {
+        return std::nullopt;
+    }
+    return FrameSpan{first, last};
+}
+
+std::optional<FrameRun> CheckVolumeRange(std::int32_t from, std::int32_t to, std::int64_t frames) {
+    const std::int64_t end = to == -1 ? frames : to;
+    if (end < 0 || end > frames || from < 0 || from > frames || from > end) {
+        return std::nullopt;
+    }
+    return FrameRun{from, end};
+}
+
+std::optional<PastePlan> PlanPaste(const PasteSource& source, FrameSpan span) {
+    const std::int64_t h = source.header;
+    if (h < kRiffSizeOffset + 2 * kSizeFieldBytes || source.frames < 1 || source.frameBytes < 1 ||
+        source.clipBytes < 0 || span.first < 0 || span.last < span.first ||
+        span.last >= source.frames) {
+        return std::nullopt;
+    }
+    const std::int64_t dataEnd = h + source.frames * source.frameBytes;
+    if (dataEnd > source.fileBytes) {
+        return std::nullopt;
+    }
+    PastePlan plan;
+    plan.header = h;
+    plan.headBytes = h + span.first * source.frameBytes;
+    plan.clipBytes = source.clipBytes - source.clipBytes % source.frameBytes;
+    plan.tailOffset = h + (span.last + 1) * source.frameBytes;
+    plan.tailBytes = dataEnd - plan.tailOffset;
+    plan.newSize = plan.headBytes + plan.clipBytes + plan.tailBytes;
+    if (plan.newSize > kMaxFileBytes) {
+        return std::nullopt;
+    }
+    return plan;
+}
+
+std::int32_t FillPaste(const PastePlan& plan, const ReadAt& work, const ReadAt& clip,
+                       std::span<std::uint8_t> out) {
+    if (static_cast<std::int64_t>(out.size()) != plan.newSize) {
+        return kErrWavBuffer;
+    }
+    const auto head = out.subspan(0, static_cast<std::size_t>(plan.headBytes));
+    const auto pasted = out.subspan(head.size(), static_cast<std::size_t>(plan.clipBytes));
+    const auto tail = out.subspan(head.size() + pasted.size());
+    if (!ReadFully(work, 0, head) || !ReadFully(work, plan.tailOffset, tail)) {
+        return kErrWavBuffer;
+    }
+    if (!ReadFully(clip, 0, pasted)) {
+        return kErrClipboardAccess;
+    }
+    WriteLe32(out.data() + kRiffSizeOffset, static_cast<std::uint32_t>(plan.newSize - 8));
+    WriteLe32(out.data() + plan.header - kSizeFieldBytes,
+              static_cast<std::uint32_t>(plan.newSize - plan.header));
+    return 0;
+}
+
+}  // namespace sonivel

@@ -1,0 +1,115 @@
+// The steps the editing operations of CSonivelCtrl share: the working copy in the temporary
+// folder that the device saves its data into, loading it, writing it back and reopening it.
+#include <cstdio>
+
+#include "platform/files/File.h"
+#include "wavecontrol/ResultCodes.h"
+#include "wavecontrol/Samples.h"
+#include "wavecontrol/SonivelCtrl.h"
+#include "wavecontrol/WavBuffer.h"
+#include "wavecontrol/WavLayout.h"
+#include "wavecontrol/WorkFiles.h"
+
+namespace sonivel {
+
+std::optional<CSonivelCtrl::SampleFormat> CSonivelCtrl::EditableFormat() {
+    SampleFormat format;
+    format.bytesPerSample = BytesPerSample(GetNumBits());
+    format.channels = GetNumChannels();
+    if (format.bytesPerSample == 0 || format.channels < 1) {
+        m_lErrorCode = kErrBitsPerSample;
+        return std::nullopt;
+    }
+    return format;
+}
+
+bool CSonivelCtrl::RecordSampleIfEmpty(std::int32_t length) {
+    if (length != 0) {
+        return true;
+    }
+    const std::int32_t result = SendCommand({"record", m_szAlias, "from 0 to 1 wait"});
+    if (result != 0) {
+        m_lErrorCode = result;
+        return false;
+    }
+    return true;
+}
+
+bool CSonivelCtrl::MakeWorkCopy() {
+    const std::string copy = NewTempFile(kWorkPrefix);
+    if (copy.empty() || SendCommand({"save", m_szAlias, copy, "wait"}) != 0) {
+        if (!copy.empty()) {
+            std::remove(copy.c_str());
+        }
+        m_lErrorCode = kErrSaveTmp;
+        return false;
+    }
+    if (!m_strWorkFile.empty()) {
+        // The previous copy's data are in the device, and so in the new copy; one already gone
+        // needs no removing.
+        std::remove(m_strWorkFile.c_str());
+    }
+    m_strWorkFile = copy;
+    // Only the device lets go of the file: the control stays open on the host's file name.
+    SendCommand({"close", m_szAlias, "wait"});
+    return true;
+}
+
+void CSonivelCtrl::ReopenWorkCopy(std::int32_t position) {
+    OpenDevice(m_strWorkFile);
+    if (m_lErrorCode != 0) {
+        CloseDevice();
+        m_lErrorCode = kErrReopen;
+        return;
+    }
+    Seek(position);
+}
+
+void CSonivelCtrl::RecoverWorkCopy(std::int32_t position, std::int32_t code) {
+    OpenDevice(m_strWorkFile);
+    if (m_lErrorCode != 0) {
+        CloseDevice();
+    }
+    Seek(position);
+    m_lErrorCode = code;
+}
+
+bool CSonivelCtrl::FindWorkCopyHeader(std::int32_t position, std::int32_t& header) {
+    CWavBuffer head;
+    header = head.Load(m_strWorkFile, 0, static_cast<std::int64_t>(kHeaderWindow) - 1)
+                 ? FindDataOffset(head.Bytes())
+                 : 0;
+    if (header == 0) {
+        RecoverWorkCopy(position, kErrWavBuffer);
+        return false;
+    }
+    // The device plays the copy now, whose header may differ from the host file's.
+    m_lHeaderSize = header;
+    return true;
+}
+
+bool CSonivelCtrl::LoadWorkCopy(CWavBuffer& buffer, std::int64_t dataBytes, std::int32_t position,
+                                std::int32_t& header) {
+    if (!buffer.Load(m_strWorkFile, 0, -1)) {
+        RecoverWorkCopy(position, kErrWavBuffer);
+        return false;
+    }
+    header = FindDataOffset(buffer.Bytes());
+    if (header == 0 || header + dataBytes > buffer.Size()) {
+        buffer.Free();
+        RecoverWorkCopy(position, kErrWavBuffer);
+        return false;
+    }
+    m_lHeaderSize = header;
+    return true;
+}
+
+bool CSonivelCtrl::WriteWorkCopy(std::span<const std::uint8_t> bytes, std::int32_t position) {
+    if (!WriteOver(m_strWorkFile, bytes, kWorkPrefix)) {
+        RecoverWorkCopy(position, kErrSaveTmp);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace sonivel
