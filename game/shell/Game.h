@@ -28,6 +28,8 @@ struct ShuffleControl {
     std::optional<std::uint32_t> seed;
     // Cards (1 to 52) that the next shuffle puts on top of the deck, in dealing order.
     std::vector<std::int16_t> stackedDeck;
+    // Shuffles made so far in this run; with a fixed seed each shuffle still gets its own order.
+    std::uint32_t shuffles = 0;
 };
 
 struct Game {
@@ -42,6 +44,9 @@ struct Game {
     // The "JFW" voice, made at its first use so that the game runs without that service.
     std::unique_ptr<speech::Voice> jfwVoice;
     ShuffleControl shuffle;
+    // A deal or a play command is running, perhaps pausing: play commands given meanwhile are
+    // ignored, so that none acts twice on one hand.
+    bool playBusy = false;
 
     GameScreenForm GameScreen;
     ReaderForm frmReader;

@@ -13,6 +13,9 @@ namespace game {
 // A card's name as the hands store it: 25 characters, filled up with trailing spaces.
 using CardName = FixedText<25>;
 
+// The deck's slots 0 to 52; slot 52 is never written and holds 0 (no card).
+using DeckSlots = CheckedArray<Int16, 53>;
+
 // One hand made by splitting a pair.
 struct SplitHand {
     Int16 CardCount;
@@ -44,7 +47,7 @@ struct GameState {
     Int16 DealerTotal;
 
     // The deck: slots 0 to 51 hold the shuffled cards, slot 52 is never written.
-    CheckedArray<Int16, 53> Deck;
+    DeckSlots Deck;
     Int16 DealPosition;
 
     // The hand being played.

@@ -1,5 +1,6 @@
 #include "game/shell/HeadlessGame.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -84,7 +85,11 @@ void HeadlessGame::AddCommands() {
         }
         std::vector<std::int16_t> cards;
         for (const std::string& arg : args) {
-            cards.push_back(ParseNumber<std::int16_t>(arg, 1, 52, "a card"));
+            const auto card = ParseNumber<std::int16_t>(arg, 1, 52, "a card");
+            if (std::find(cards.begin(), cards.end(), card) != cards.end()) {
+                throw ui::ScriptError("the card " + arg + " is in the deck twice");
+            }
+            cards.push_back(card);
         }
         m_game.shuffle.stackedDeck = std::move(cards);
     });

@@ -1,0 +1,95 @@
+#include "game/cards/Deck.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+#include "game/shell/Game.h"
+
+namespace game {
+
+namespace {
+
+constexpr int kCards = 52;
+// Past this slot a deal shuffles first, so that every hand starts with at least 20 cards left.
+constexpr int kLastSlotWithoutShuffle = 32;
+
+// A real number r with 0 <= r < 1, made exact in single precision from 24 random bits, so that
+// r * 52 can never round up to 52.
+float NextReal(std::mt19937& generator) {
+    return static_cast<float>(generator() >> 8) * 0x1p-24f;
+}
+
+std::int16_t DrawCard(std::mt19937& generator) {
+    return static_cast<std::int16_t>(std::floor(static_cast<double>(NextReal(generator)) * kCards) +
+                                     1);
+}
+
+std::mt19937 Reseeded(ShuffleControl& shuffle) {
+    const std::uint32_t count = shuffle.shuffles++;
+    if (shuffle.seed) {
+        std::seed_seq sequence{*shuffle.seed, count};
+        return std::mt19937(sequence);
+    }
+    const auto clock =
+        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count() ^
+                                   std::chrono::steady_clock::now().time_since_epoch().count());
+    std::seed_seq sequence{static_cast<std::uint32_t>(clock),
+                           static_cast<std::uint32_t>(clock >> 32), count};
+    return std::mt19937(sequence);
+}
+
+// The stacked cards on top in their order, the others after them from the lowest up.
+void StackDeck(DeckSlots& deck, const std::vector<std::int16_t>& stacked) {
+    std::vector<std::int16_t> sorted = stacked;
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end() ||
+        (!sorted.empty() && (sorted.front() < 1 || sorted.back() > kCards))) {
+        throw std::invalid_argument("a stacked deck names each card from 1 to 52 at most once");
+    }
+    int slot = 0;
+    for (const std::int16_t card : stacked) {
+        deck[slot++] = card;
+    }
+    for (std::int16_t card = 1; card <= kCards; ++card) {
+        if (std::find(stacked.begin(), stacked.end(), card) == stacked.end()) {
+            deck[slot++] = card;
+        }
+    }
+}
+
+}  // namespace
+
+void FillDeck(DeckSlots& deck, std::mt19937& generator) {
+    for (int slot = 0; slot < kCards; ++slot) {
+        std::int16_t card = 0;
+        bool placed = true;
+        do {
+            card = DrawCard(generator);
+            placed = false;
+            for (int before = 0; before < slot && !placed; ++before) {
+                placed = deck[before] == card;
+            }
+        } while (placed);
+        deck[slot] = card;
+    }
+}
+
+void ShuffleDeck(Game& game) {
+    std::mt19937 generator = Reseeded(game.shuffle);
+    if (!game.shuffle.stackedDeck.empty()) {
+        StackDeck(game.state.Deck, game.shuffle.stackedDeck);
+        game.shuffle.stackedDeck.clear();
+        return;
+    }
+    FillDeck(game.state.Deck, generator);
+}
+
+bool DeckNeedsShuffle(const Game& game) {
+    return game.state.DealPosition > kLastSlotWithoutShuffle || game.GameScreen.ShuffleNeeded;
+}
+
+}  // namespace game

@@ -1,0 +1,26 @@
+// The deck: shuffling it and the rule that decides when a deal shuffles first.
+#pragma once
+
+#include <random>
+
+#include "game/shell/Checked.h"
+#include "game/shell/GameState.h"
+
+namespace game {
+
+struct Game;
+
+// Refills slots 0 to 51 of Deck with a new random order of the 52 cards (slot 52 is left alone).
+// The generator is reseeded at every shuffle: from the clock, or, when a script fixed a seed, from
+// that seed and the number of shuffles so far. A stacked deck, when one is set, is used once
+// instead. DealPosition is the caller's.
+void ShuffleDeck(Game& game);
+
+// The shuffle itself: for each slot in turn, random cards are drawn until one is found that the
+// slots before it do not hold.
+void FillDeck(DeckSlots& deck, std::mt19937& generator);
+
+// Whether the coming deal must shuffle first: the deck is used past slot 32, or a shuffle is due.
+bool DeckNeedsShuffle(const Game& game);
+
+}  // namespace game

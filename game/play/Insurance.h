@@ -1,0 +1,21 @@
+// Insurance: a side bet of half the bet, offered when the dealer shows an ace, that wins even
+// money when the dealer has a blackjack.
+#pragma once
+
+#include <string>
+
+namespace game {
+
+struct Game;
+
+// After the deal: makes insurance available (and says so) when the dealer's face-up card is an ace.
+void CheckForInsurance(Game& game);
+// The Insurance command: refuses when insurance is not available or already taken.
+void btnInsurance_Click(Game& game);
+// Explains the side bet and takes it on Yes.
+void DoYouWantInsurance(Game& game);
+// Settles the side bet at the end of the hand and gives its report (empty without a side bet).
+// Each hand's settlement calls it exactly once.
+std::string Insurance(Game& game);
+
+}  // namespace game

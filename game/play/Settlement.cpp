@@ -1,0 +1,44 @@
+#include "game/play/Settlement.h"
+
+#include "game/shell/Game.h"
+#include "game/shell/TableLabels.h"
+#include "game/shell/Text.h"
+#include "game/sound/Sound.h"
+
+namespace game {
+
+void SettleHand(Game& game, Int32 payout, HandResult result, std::string text) {
+    GameState& state = game.state;
+    GameScreenForm& screen = game.GameScreen;
+    state.Stakes += payout;
+    StakesShow(game);
+    BetHide(game);
+    state.GameInProgress = false;
+    switch (result) {
+        case HandResult::PlayerWins:
+            state.PlayerWinsText = std::move(text);
+            PlaySound(game, "\\youwin.wav");
+            screen.tmrPlayerWins.SetEnabled(true);
+            break;
+        case HandResult::DealerWins:
+            state.DealerWinsText = std::move(text);
+            PlaySound(game, "\\youlose.wav");
+            screen.tmrDealerWins.SetEnabled(true);
+            break;
+        case HandResult::Draw:
+            state.DrawText = std::move(text);
+            PlaySound(game, "\\draw.wav");
+            screen.tmrDraw.SetEnabled(true);
+            break;
+    }
+}
+
+std::string CardList(const CheckedArray<CardName, 21>& names, Int16 count) {
+    std::string list;
+    for (int slot = 1; slot <= count; ++slot) {
+        list.append(TrimSpaces(names[slot].Text())).append(kLineBreak);
+    }
+    return list;
+}
+
+}  // namespace game

@@ -1,0 +1,21 @@
+// Splitting a pair: the command's checks and the split state that every deal clears.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace game {
+
+struct Game;
+struct GameState;
+
+// The Split Pair command.
+void btnSplit_Click(Game& game);
+// Refuses a split that the hand does not allow, with the first check that fails.
+void SplitPairs(Game& game);
+// Why the hand cannot be split now, or nothing when it can.
+std::optional<std::string> SplitRefusal(const GameState& state);
+// Clears the split state and the split hands, for a new deal.
+void SetSplitVars(Game& game);
+
+}  // namespace game
