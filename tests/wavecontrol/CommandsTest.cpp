@@ -290,18 +290,6 @@ TEST_F(CommandsTest, MethodsWithNothingOpenUseTheEmptyAliasAndRecordTheFailure) 
     EXPECT_EQ(control->GetErrorCode(), 515);
 }
 
-TEST_F(CommandsTest, EditingOperationsOnAnOpenFileAreRefusedAsUnsupported) {
-    OpenFile(wav);
-    std::int16_t samples[100] = {};
-    control->WavFileToArray(samples, 100);
-    EXPECT_EQ(control->GetErrorCode(), 274);
-    control->ArrayToWavFile(samples, 100);
-    EXPECT_EQ(control->GetErrorCode(), 274);
-    control->Paste(0, 1);
-    EXPECT_EQ(control->GetErrorCode(), 274);
-    EXPECT_TRUE(fakemci::Sent().empty()) << "nothing changes";
-}
-
 TEST_F(CommandsTest, DestructionClosesTheDevice) {
     const std::string a = OpenFile(wav);
     control.Reset();

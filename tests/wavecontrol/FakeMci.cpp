@@ -13,9 +13,15 @@ struct Rule {
     std::string reply;
 };
 
+struct Hook {
+    std::string prefix;
+    std::function<void(const std::string&)> action;
+};
+
 struct State {
     std::vector<std::string> sent;
     std::vector<Rule> rules;
+    std::vector<Hook> hooks;
     mci::NotifyTarget* callback = nullptr;
 };
 
@@ -38,6 +44,10 @@ void Respond(std::string prefix, mci::ErrorCode result, std::string reply) {
     Fake().rules.push_back({std::move(prefix), result, std::move(reply)});
 }
 
+void OnSend(std::string prefix, std::function<void(const std::string& command)> action) {
+    Fake().hooks.push_back({std::move(prefix), std::move(action)});
+}
+
 mci::NotifyTarget* LastCallback() {
     return Fake().callback;
 }
@@ -55,6 +65,11 @@ ErrorCode SendString(const char* command, char* reply, std::uint32_t replySize,
     auto& fake = fakemci::Fake();
     fake.sent.emplace_back(command);
     fake.callback = callback;
+    for (const auto& hook : fake.hooks) {
+        if (std::string_view(command).starts_with(hook.prefix)) {
+            hook.action(command);
+        }
+    }
     const auto rule = std::find_if(fake.rules.rbegin(), fake.rules.rend(), [&](const auto& r) {
         return std::string_view(command).starts_with(r.prefix);
     });

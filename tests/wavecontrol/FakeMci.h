@@ -2,6 +2,7 @@
 // command string and answers with scripted results and replies.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,9 @@ const std::vector<std::string>& Sent();
 // Commands that start with `prefix` get `result` and, for status queries, `reply`. Later
 // rules take precedence; commands that match none get 0 and no reply.
 void Respond(std::string prefix, mci::ErrorCode result, std::string reply = {});
+// Commands that start with `prefix` also run `action` with their text before they are
+// answered, as the real device would act on a file (later hooks run too).
+void OnSend(std::string prefix, std::function<void(const std::string& command)> action);
 // The callback window passed with the last command.
 mci::NotifyTarget* LastCallback();
 

@@ -41,6 +41,18 @@ inline std::string WavBytes(int channels, int bits, std::uint32_t rate, std::uin
     return out;
 }
 
+// The canonical bytes with a "LIST" chunk of `size` bytes before the data chunk.
+inline std::string WithChunkBeforeData(const std::string& canonical, std::uint32_t size) {
+    std::string chunk = "LIST";
+    PutLe(chunk, size, 4);
+    chunk += std::string(size + (size & 1), 'd');
+    std::string bytes = canonical.substr(0, 36) + chunk + canonical.substr(36);
+    std::string riffSize;
+    PutLe(riffSize, static_cast<std::uint32_t>(bytes.size() - 8), 4);
+    bytes.replace(4, 4, riffSize);
+    return bytes;
+}
+
 inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
