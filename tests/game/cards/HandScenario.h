@@ -1,0 +1,38 @@
+// Scenario helpers for whole hands on the headless back end: a quiet wave control in place of the
+// real one (every sound still shows as a `sound` event), scripts that start the game with JAWS
+// stored and a stacked deck, and ways to pick trace lines out.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/shell/Game.h"
+#include "tests/game/shell/Scenario.h"
+
+namespace game::test {
+
+using Lines = std::vector<std::string>;
+
+// Gives the main window a control that plays every sound at once and without a fault.
+void AttachQuietControl(Game& game);
+
+// The script up to the stakes frame at 2000 ms: JAWS stored, the deck stacked with `deck`.
+std::string StartScript(const std::vector<int>& deck);
+
+// Runs the program (JAWS, quiet sounds); `prepare` runs once the window is up.
+int RunGame(Scenario& scenario, const std::string& script,
+            const std::function<void(Game&)>& prepare = {});
+
+// The lines from the first one at or after `afterIndex` that contains `marker`, up to (not
+// including) the first later line that contains `until`, or to the end.
+Lines Between(const Lines& lines, const std::string& marker, const std::string& until = "",
+              std::size_t afterIndex = 0);
+
+// The index of the first line containing `marker`, or the number of lines.
+std::size_t IndexOf(const Lines& lines, const std::string& marker, std::size_t from = 0);
+
+// A JSON text of the trace: "\r\n" written as the trace writes it.
+std::string Crlf(std::string text);
+
+}  // namespace game::test
