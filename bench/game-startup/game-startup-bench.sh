@@ -28,9 +28,6 @@ cpu_us() {
 run_game() {
     rm -f "$speech"
     VENTRA_SPEECH="log:$speech" xs_start "$log" "$ventra"
-    # The CPU figures read the program's own /proc entry, not a shell's around it.
-    [ "$(cat /proc/"$XS_PID"/comm)" = "$(basename "$ventra")" ] ||
-        xs_fail "process $XS_PID is not $ventra"
 }
 
 close_game() {
@@ -57,6 +54,9 @@ for run in $(seq "$runs"); do
     done
     shown=$(now_us)
     shown_cpu=$(cpu_us "$XS_PID")
+    # The CPU figures must read the program's own /proc entry, not a shell's around it.
+    [ "$(cat /proc/"$XS_PID"/comm)" = "$(basename "$ventra")" ] ||
+        xs_fail "process $XS_PID is not $ventra"
     # The first 300 ms after the window maps hold drawing and accessibility set-up; after
     # that the game only waits for its timer.
     sleep 0.3
