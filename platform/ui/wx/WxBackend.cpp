@@ -50,6 +50,7 @@ bool SocketAnswers(std::string_view name, SocketName kind) {
     std::memcpy(address.sun_path + offset, name.data(), name.size());
     const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) {
+        // Out of descriptors or sockets: the toolkit could not connect either.
         return false;
     }
     const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset +
