@@ -45,6 +45,11 @@ std::string StartScript(const std::vector<int>& deck) {
     return script + "start\nwait 2000\n";
 }
 
+std::string HandScript(const std::vector<int>& deck, const std::string& play, int betEntry) {
+    return StartScript(deck) + "click btnStakesOK\nselect lstBet " + std::to_string(betEntry) +
+           "\nclick btnBetOK\nwait 4000\n" + play;
+}
+
 int RunGame(Scenario& scenario, const std::string& script,
             const std::function<void(Game&)>& prepare) {
     return scenario.Run(script, [&](Game& game) {

@@ -20,6 +20,10 @@ void AttachQuietControl(Game& game);
 // The script up to the stakes frame at 2000 ms: JAWS stored, the deck stacked with `deck`.
 std::string StartScript(const std::vector<int>& deck);
 
+// StartScript, then $1000 staked and the bet list's entry `betEntry` bet at 2000 ms; the deal,
+// its shuffle and an offer of insurance are over at 6000 ms, where `play` begins.
+std::string HandScript(const std::vector<int>& deck, const std::string& play, int betEntry = 0);
+
 // Runs the program (JAWS, quiet sounds); `prepare` runs once the window is up.
 int RunGame(Scenario& scenario, const std::string& script,
             const std::function<void(Game&)>& prepare = {});
