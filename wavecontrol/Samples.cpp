@@ -67,10 +67,20 @@ void ScaleSamples(std::span<std::uint8_t> bytes, int bytesPerSample, float facto
         }
         return;
     }
-    const std::size_t count = bytes.size() / 2;
-    for (std::size_t i = 0; i < count; ++i) {
-        const float v = Le16(&bytes[2 * i]);
-        PutLe16(&bytes[2 * i], Clip<std::int16_t>(v * factor, -32768.0f, 32767.0f));
+    // In blocks of host values, so the loop over them runs on vector instructions.
+    constexpr std::size_t kBlock = 256;
+    std::int16_t block[kBlock];
+    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2 * kBlock) {
+        const std::size_t count = std::min(kBlock, (bytes.size() - at) / 2);
+        for (std::size_t i = 0; i < count; ++i) {
+            block[i] = Le16(&bytes[at + 2 * i]);
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            block[i] = Clip<std::int16_t>(block[i] * factor, -32768.0f, 32767.0f);
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            PutLe16(&bytes[at + 2 * i], block[i]);
+        }
     }
 }
 

@@ -37,7 +37,7 @@ void WriteWav(const std::filesystem::path& path) {
     std::string header = "RIFF";
     PutLe(header, 36 + kFrames * 4, 4);
     header += "WAVEfmt ";
-    for (const auto [value, bytes] :
+    for (const auto& [value, bytes] :
          {std::pair{16u, 4}, {1u, 2}, {2u, 2}, {44100u, 4}, {44100u * 4, 4}, {4u, 2}, {16u, 2}}) {
         PutLe(header, value, bytes);
     }

@@ -51,9 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     to = std::max<std::int64_t>(to, 0);
     from = std::max<std::int64_t>(from, 0);
     const bool expected = size > 0 && from <= to;
-    if (loaded != expected || (loaded && (buffer.Size() != to - from + 1 ||
-                                          std::memcmp(buffer.Data(), data + from,
-                                                      static_cast<std::size_t>(buffer.Size())))) ||
+    if (loaded != expected ||
+        (loaded &&
+         (buffer.Size() != to - from + 1 ||
+          std::memcmp(buffer.Data(), data + from, static_cast<std::size_t>(buffer.Size())))) ||
         (!loaded && (buffer.Size() != 0 || buffer.Data() != nullptr))) {
         __builtin_trap();
     }

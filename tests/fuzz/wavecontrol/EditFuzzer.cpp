@@ -42,9 +42,9 @@ const Scratch& Files() {
         setenv("TMPDIR", s.folder.c_str(), 1);
         s.host = s.folder + "/host.wav";
         static const std::uint8_t kHost[48] = {
-            'R', 'I', 'F', 'F', 40, 0, 0, 0,   'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
-            16,  0,   0,   0,   1,  0, 1, 0,   64,  31,  0,   0,   128, 62,  0,   0,
-            2,   0,   16,  0,   'd', 'a', 't', 'a', 4,  0,   0,   0,   0,   0,   0,   0};
+            'R', 'I', 'F', 'F', 40,  0,   0,   0,   'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
+            16,  0,   0,   0,   1,   0,   1,   0,   64,  31,  0,   0,   128, 62,  0,   0,
+            2,   0,   16,  0,   'd', 'a', 't', 'a', 4,   0,   0,   0,   0,   0,   0,   0};
         WriteBytes(s.host, kHost, sizeof kHost);
         s.clip = s.folder + "/clip";
         return s;
@@ -132,7 +132,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     __builtin_trap();
                 }
                 const std::int32_t header = FindDataOffset(pasted.Bytes());
-                if (header == 0 || ReadLe32(pasted.Data() + 4) != std::uint32_t(pasted.Size() - 8) ||
+                if (header == 0 ||
+                    ReadLe32(pasted.Data() + 4) != std::uint32_t(pasted.Size() - 8) ||
                     ReadLe32(pasted.Data() + header - 4) != std::uint32_t(pasted.Size() - header)) {
                     __builtin_trap();
                 }

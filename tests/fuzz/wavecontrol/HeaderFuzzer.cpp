@@ -22,8 +22,10 @@ const std::string& ScratchFile() {
     return path;
 }
 
+// The tag lies 8 bytes before `offset`; the size field after it may be cut off by the end of
+// the file.
 bool FollowsTag(const std::uint8_t* data, std::size_t size, std::int32_t offset) {
-    return offset >= 8 && static_cast<std::size_t>(offset) <= size &&
+    return offset >= 8 && static_cast<std::size_t>(offset) - 4 <= size &&
            std::memcmp(data + offset - 8, "data", 4) == 0;
 }
 
@@ -39,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     }
     const std::int32_t walked = sonivel::FindDataOffset({data, size});
-    if (walked != 0 && (!FollowsTag(data, size, walked) || walked < 20 || walked > 10008)) {
+    if (walked != 0 && (!FollowsTag(data, size, walked) ||
+                        static_cast<std::size_t>(walked) > size || walked < 20 || walked > 10008)) {
         __builtin_trap();
     }
     return 0;
