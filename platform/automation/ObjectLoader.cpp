@@ -50,7 +50,8 @@ HResult ObjectLoader::CreateInstance(const Guid& clsid, const Guid& iid, void** 
 HResult ObjectLoader::CreateFromLibrary(const std::filesystem::path& library, const Guid& clsid,
                                         const Guid& iid, void** out) {
     const HResult hr = CreateInstance(clsid, iid, out);
-    if (hr != REGDB_E_CLASSNOTREG) {
+    // A registration whose library is gone or broken is as good as none.
+    if (hr != REGDB_E_CLASSNOTREG && hr != CO_E_DLLNOTFOUND && hr != CO_E_ERRORINDLL) {
         return hr;
     }
     return CreateFromServer(library, clsid, iid, out);

@@ -43,8 +43,8 @@ public:
     // CO_E_DLLNOTFOUND when the server does not load, CO_E_ERRORINDLL when it lacks the entry
     // point, else the server's own result.
     HResult CreateInstance(const Guid& clsid, const Guid& iid, void** out);
-    // As CreateInstance, but a class that is not registered is created from `library` (for a
-    // host that ships the control beside itself).
+    // As CreateInstance, but a class that is not registered, or whose registered library is gone
+    // or broken, is created from `library` (for a host that ships the control beside itself).
     HResult CreateFromLibrary(const std::filesystem::path& library, const Guid& clsid,
                               const Guid& iid, void** out);
     // The type library registered for the version (locale 0). TYPE_E_LIBNOTREGISTERED when it is

@@ -76,6 +76,20 @@ TEST_F(LoaderTest, UnregisteredClassesComeFromTheGivenLibraryAndUnloadWhenUnused
     EXPECT_EQ(loader.LoadedLibraryCount(), 0u);
 }
 
+TEST_F(LoaderTest, AStaleRegistrationFallsBackToTheGivenLibrary) {
+    // Registered from a copy that was deleted since, as after an uninstall by hand.
+    const std::filesystem::path moved = m_config / "moved.so";
+    std::filesystem::copy_file(m_server, moved);
+    ASSERT_EQ(RegisterServer(moved), S_OK);
+    std::filesystem::remove(moved);
+    ObjectLoader loader(m_registry);
+    Ref<IDispatch> counter;
+    ASSERT_EQ(
+        loader.CreateFromLibrary(m_server, testserver::kClsid, IDispatch::kIid, counter.PutVoid()),
+        S_OK);
+    EXPECT_EQ(Add(*counter, 6), 6);
+}
+
 TEST_F(LoaderTest, FailuresSayWhatWentWrong) {
     ObjectLoader loader(m_registry);
     Ref<IDispatch> object;
