@@ -10,7 +10,6 @@ namespace sonivel {
 
 bool CWavBuffer::Load(const std::filesystem::path& path, std::int64_t first, std::int64_t last) {
     Free();
-    m_file = path;
     const files::File file(path, files::FileMode::Read);
     if (!file.IsOpen() || !file.IsRegular()) {
         return false;

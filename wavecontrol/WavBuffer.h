@@ -24,12 +24,9 @@ public:
     std::int32_t Size() const { return m_lSize; }
     std::span<std::uint8_t> Bytes() { return m_memory.Bytes(); }
     std::span<const std::uint8_t> Bytes() const { return m_memory.Bytes(); }
-    // The file last asked for, kept to reopen it.
-    const std::filesystem::path& File() const { return m_file; }
 
 private:
     files::MemoryBlock m_memory;
-    std::filesystem::path m_file;
     std::int32_t m_lSize = 0;
 };
 
