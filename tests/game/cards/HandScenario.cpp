@@ -70,27 +70,14 @@ std::size_t IndexOf(const Lines& lines, const std::string& marker, std::size_t f
     return lines.size();
 }
 
-Lines Between(const Lines& lines, const std::string& marker, const std::string& until,
-              std::size_t afterIndex) {
-    const std::size_t first = IndexOf(lines, marker, afterIndex);
+Lines Between(const Lines& lines, const std::string& marker, const std::string& until) {
+    const std::size_t first = IndexOf(lines, marker);
     if (first == lines.size()) {
         return {};
     }
     const std::size_t last = until.empty() ? lines.size() : IndexOf(lines, until, first + 1);
     return Lines(lines.begin() + static_cast<std::ptrdiff_t>(first),
                  lines.begin() + static_cast<std::ptrdiff_t>(last));
-}
-
-std::string Crlf(std::string text) {
-    std::string out;
-    for (const char c : text) {
-        if (c == '\n') {
-            out += "\\r\\n";
-        } else {
-            out += c;
-        }
-    }
-    return out;
 }
 
 }  // namespace game::test

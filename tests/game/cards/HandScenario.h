@@ -28,15 +28,11 @@ std::string HandScript(const std::vector<int>& deck, const std::string& play, in
 int RunGame(Scenario& scenario, const std::string& script,
             const std::function<void(Game&)>& prepare = {});
 
-// The lines from the first one at or after `afterIndex` that contains `marker`, up to (not
-// including) the first later line that contains `until`, or to the end.
-Lines Between(const Lines& lines, const std::string& marker, const std::string& until = "",
-              std::size_t afterIndex = 0);
+// The lines from the first one that contains `marker` up to (not including) the first later line
+// that contains `until`, or to the end.
+Lines Between(const Lines& lines, const std::string& marker, const std::string& until = "");
 
 // The index of the first line containing `marker`, or the number of lines.
 std::size_t IndexOf(const Lines& lines, const std::string& marker, std::size_t from = 0);
-
-// A JSON text of the trace: "\r\n" written as the trace writes it.
-std::string Crlf(std::string text);
 
 }  // namespace game::test

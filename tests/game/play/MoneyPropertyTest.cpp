@@ -11,10 +11,10 @@ namespace {
 TEST(Money, EveryRandomHandIsSettledOnceAndExactly) {
     for (const std::uint32_t seed : {11u, 2026u}) {
         Scenario scenario;
-        const RandomPlayResult result = PlayRandomGame(scenario, {seed, 1500, true});
+        const RandomPlayResult result = PlayRandomGame(scenario, {seed, 1000, true});
         SCOPED_TRACE(seed);
         EXPECT_EQ(result.status, 0);
-        EXPECT_EQ(result.hands, 1500);
+        EXPECT_EQ(result.hands, 1000);
         EXPECT_TRUE(result.faults.empty())
             << result.faults.size()
             << " faults, first: " << (result.faults.empty() ? "" : result.faults[0]);
