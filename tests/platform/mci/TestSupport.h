@@ -26,8 +26,11 @@ inline void PutLe(Bytes& bytes, std::uint32_t value, int size) {
     }
 }
 
+// Byte by byte: GCC 12 at -O2 wrongly warns of an overflow for a ranged insert here.
 inline void PutTag(Bytes& bytes, const char* tag) {
-    bytes.insert(bytes.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i) {
+        bytes.push_back(static_cast<std::uint8_t>(tag[i]));
+    }
 }
 
 struct WaveSpec {
