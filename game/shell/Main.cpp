@@ -1,5 +1,4 @@
 // The ventra program: windowed play, or the headless mode driven by a script.
-#include <cstdlib>
 #include <exception>
 #include <fstream>
 #include <iostream>
@@ -10,42 +9,21 @@
 #include "game/shell/HeadlessGame.h"
 #include "game/shell/Program.h"
 #include "platform/settings/Store.h"
-#ifdef VENTRA_HAVE_WX
 #include "platform/ui/wx/WxBackend.h"
-#endif
 
 namespace {
-
-constexpr const char* kNoDisplay =
-    "ventra: no display to open a window on (DISPLAY is not set); to play without a window, "
-    "run: ventra --headless";
 
 std::filesystem::path ProgramFolder() {
     return std::filesystem::read_symlink("/proc/self/exe").parent_path();
 }
 
-bool HasDisplay() {
-    const char* display = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (display != nullptr && *display != '\0') || (wayland != nullptr && *wayland != '\0');
-}
-
-int RunWindowed([[maybe_unused]] int& argc, [[maybe_unused]] char** argv) {
-    if (!HasDisplay()) {
-        std::cerr << kNoDisplay << '\n';
-        return 1;
-    }
-#ifdef VENTRA_HAVE_WX
+int RunWindowed(int& argc, char** argv) {
     std::unique_ptr<ui::Backend> backend = ui::CreateWxBackend(argc, argv);
     if (!backend) {
-        // The back end has said why on stderr.
+        // The back end has said in one line why there is no window, and pointed to --headless.
         return 1;
     }
     return game::PlayWindowed(*backend, settings::Store::DefaultPath());
-#else
-    std::cerr << "ventra: this build has no windowed mode; run: ventra --headless\n";
-    return 1;
-#endif
 }
 
 int RunHeadless(const game::CommandLine& commandLine) {
