@@ -8,12 +8,12 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "platform/ui/wx/Accessibility.h"
 #include "platform/ui/wx/Guard.h"
 #include "platform/ui/wx/KeyMap.h"
+#include "platform/ui/wx/Layout.h"
 #include "platform/ui/wx/ListEnter.h"
 #include "platform/ui/wx/Naming.h"
 #include "platform/ui/wx/Text.h"
@@ -147,23 +147,19 @@ wxMenu* FormWindow::BuildMenu(const MenuItem& item) {
 }
 
 void FormWindow::BuildControls(const Control* frame, wxWindow& parent, wxSizer& sizer) {
-    std::vector<Control*> children;
-    for (const auto& control : m_form.Controls()) {
-        if (control->Frame() == frame) {
-            children.push_back(control.get());
+    // Widgets are created in tab order: wx moves the focus between siblings in creation order.
+    for (Control* control : TabOrderOn(m_form, frame)) {
+        if (wxWindow* widget = CreateWidget(*control, parent)) {
+            m_widgets[control] = widget;
         }
     }
-    std::stable_sort(children.begin(), children.end(), [](const Control* a, const Control* b) {
-        return a->TabIndex() < b->TabIndex();
-    });
-    // Widgets are created in tab order: wx moves the focus between siblings in creation order.
     wxBoxSizer* buttonRow = nullptr;
-    for (Control* control : children) {
-        wxWindow* widget = CreateWidget(*control, parent);
-        if (widget == nullptr) {
+    for (Control* control : LayoutOrder(m_form, frame)) {
+        const auto found = m_widgets.find(control);
+        if (found == m_widgets.end()) {
             continue;
         }
-        m_widgets[control] = widget;
+        wxWindow* widget = found->second;
         const int gap = parent.FromDIP(kGap);
         if (control->Kind() == ControlKind::Button) {
             if (buttonRow == nullptr) {
