@@ -87,8 +87,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::filesystem::path dir = pattern;
-    // The working copies and the clipboard go beside the files, on the same disk as sox's output.
-    setenv("TMPDIR", dir.c_str(), 1);
+    // The working copies and the clipboard go into a temporary folder of their own beside the
+    // files, on the same disk as sox's output; the host's files stay outside it, so saving them
+    // pays for the flush to disk as a user's file does.
+    const std::filesystem::path temp = dir / "temp";
+    std::filesystem::create_directory(temp);
+    setenv("TMPDIR", temp.c_str(), 1);
     setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
     const std::string in = (dir / "in.wav").string();
     const std::string out = (dir / "out.wav").string();

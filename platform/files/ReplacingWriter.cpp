@@ -4,11 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <random>
 #include <string>
 #include <system_error>
+
+#include "platform/files/TempFiles.h"
 
 namespace files {
 namespace {
@@ -36,6 +39,23 @@ void SyncFolder(const std::filesystem::path& folder) {
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+// Files in the temporary folder are scratch data nobody expects back after a crash: flushing
+// them to the disk would only cost time. Everything elsewhere is flushed.
+bool NeedsFlush(const std::filesystem::path& target) {
+    std::error_code error;
+    const std::filesystem::path temp = std::filesystem::canonical(TempFolder(), error);
+    if (error) {
+        return true;
+    }
+    const std::filesystem::path folder =
+        std::filesystem::weakly_canonical(target, error).parent_path();
+    if (error) {
+        return true;
+    }
+    return std::mismatch(temp.begin(), temp.end(), folder.begin(), folder.end()).first !=
+           temp.end();
 }
 
 }  // namespace
@@ -97,7 +117,8 @@ bool ReplacingWriter::Commit() {
         m_error = errno;
         return false;
     }
-    if (!m_file.Sync()) {
+    const bool flush = NeedsFlush(m_target);
+    if (flush && !m_file.Sync()) {
         m_error = errno;
         return false;
     }
@@ -110,7 +131,9 @@ bool ReplacingWriter::Commit() {
         return false;
     }
     m_committed = true;
-    SyncFolder(m_target.parent_path());
+    if (flush) {
+        SyncFolder(m_target.parent_path());
+    }
     return true;
 }
 

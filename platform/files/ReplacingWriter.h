@@ -1,5 +1,6 @@
 // Writes a new version of a file beside it and puts it in place only once it is complete and on
 // disk, so a crash leaves either the old file or the whole new one, never a half-written file.
+// Files inside the temporary folder are renamed into place without the flush to disk.
 #pragma once
 
 #include <cstdint>
