@@ -37,10 +37,10 @@ bool NameClipFile() {
     return true;
 }
 
-// Reads from an open file in bounded pieces.
-ReadAt PieceReader(const files::File& file) {
+// Reads a whole region of an open file at once.
+ReadAt RegionReader(const files::File& file) {
     return [&file](std::uint64_t offset, std::span<std::uint8_t> target) {
-        return files::ReadPieces(file, offset, target, kMaxPieceBytes).bytes;
+        return files::ReadPieces(file, offset, target, target.size()).bytes;
     };
 }
 
@@ -135,7 +135,7 @@ void CSonivelCtrl::Paste(std::int32_t From, std::int32_t To) {
         return;
     }
     const std::int32_t filled =
-        FillPaste(*plan, PieceReader(work), PieceReader(clip), pasted.Bytes());
+        FillPaste(*plan, RegionReader(work), RegionReader(clip), pasted.Bytes());
     if (filled != 0) {
         RecoverWorkCopy(position, filled);
         return;

@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "platform/files/File.h"
-#include "wavecontrol/WorkFiles.h"
 
 namespace sonivel {
 
@@ -36,7 +35,7 @@ bool CWavBuffer::Load(const std::filesystem::path& path, std::int64_t first, std
         return false;
     }
     const files::Transfer read = files::ReadPieces(file, static_cast<std::uint64_t>(first),
-                                                   m_memory.Bytes(), kMaxPieceBytes);
+                                                   m_memory.Bytes(), m_memory.Size());
     if (read.bytes != m_memory.Size()) {
         Free();
         return false;

@@ -14,7 +14,8 @@ namespace sonivel {
 inline constexpr std::string_view kWorkPrefix = "wav";
 inline constexpr std::string_view kClipPrefix = "clp";
 
-// Reads and writes of sample data go in pieces of at most this many bytes.
+// Writes of sample data go in pieces of at most this many bytes; reads take a whole region at once
+// (the kernel copies straight into the buffer, without thousands of calls).
 inline constexpr std::size_t kMaxPieceBytes = 60000;
 
 // A new empty file of a unique, unguessable name in `folder` (the temporary folder when empty),
