@@ -46,7 +46,8 @@ void SyncFolder(const std::filesystem::path& folder) {
 bool NeedsFlush(const std::filesystem::path& target) {
     std::error_code error;
     const std::filesystem::path temp = std::filesystem::canonical(TempFolder(), error);
-    if (error) {
+    // A temporary folder at the root would hold every file there is.
+    if (error || temp == temp.root_path()) {
         return true;
     }
     const std::filesystem::path folder =
