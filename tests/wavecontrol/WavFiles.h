@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "tests/support/TempFolder.h"
+
 namespace wavtest {
 
 inline void PutLe(std::string& out, std::uint32_t value, int bytes) {
@@ -58,24 +60,6 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& byte
 }
 
 // A temporary folder removed with the object.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "sonivel-test.XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& Path() const { return m_path; }
-    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
-
-private:
-    std::filesystem::path m_path;
-};
+using TempDir = testing_support::TempFolder;
 
 }  // namespace wavtest

@@ -15,7 +15,7 @@
 #include "platform/files/ReplacingWriter.h"
 #include "platform/files/TempFiles.h"
 #include "tests/platform/files/ScopedEnv.h"
-#include "tests/platform/files/ScratchFolder.h"
+#include "tests/support/TempFolder.h"
 
 // Huge allocations must come back as null here, as they do without the sanitizer.
 extern "C" const char* __asan_default_options() {
@@ -25,7 +25,7 @@ extern "C" const char* __asan_default_options() {
 namespace {
 
 using testing_support::ScopedEnv;
-using testing_support::ScratchFolder;
+using testing_support::TempFolder;
 namespace fs = std::filesystem;
 
 void WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
@@ -59,7 +59,7 @@ TEST(TempFiles, TempFolderFollowsTmpdirAndFallsBackToTmp) {
 }
 
 TEST(TempFiles, CreatesNewPrivateEmptyFilesWithThePrefix) {
-    ScratchFolder folder;
+    TempFolder folder;
     ScopedEnv tmpdir("TMPDIR", folder.Path().string());
     const fs::path first = files::CreateTempFile("wav");
     const fs::path second = files::CreateTempFile("wav");
@@ -73,7 +73,7 @@ TEST(TempFiles, CreatesNewPrivateEmptyFilesWithThePrefix) {
 }
 
 TEST(TempFiles, FailureThrowsSystemError) {
-    ScratchFolder folder;
+    TempFolder folder;
     ScopedEnv tmpdir("TMPDIR", (folder / "missing").string());
     EXPECT_THROW(files::CreateTempFile("clp"), std::system_error);
     EXPECT_THROW(files::CreateTempFile("../x"), std::system_error);
@@ -86,7 +86,7 @@ TEST(Paths, BackslashesBecomeSeparators) {
 }
 
 TEST(Paths, ShortPathIsThePathOnlyWhenSomethingIsThere) {
-    ScratchFolder folder;
+    TempFolder folder;
     WriteBytes(folder / "hit.wav", {1});
     const std::string native = (folder / "hit.wav").string();
     EXPECT_EQ(files::ShortPath(native), native);
@@ -96,7 +96,7 @@ TEST(Paths, ShortPathIsThePathOnlyWhenSomethingIsThere) {
 }
 
 TEST(Pieces, ReadsARegionInBoundedPiecesAndReportsShortReads) {
-    ScratchFolder folder;
+    TempFolder folder;
     WriteBytes(folder / "data", Counting(100));
     files::File file(folder / "data", files::FileMode::Read);
     ASSERT_TRUE(file.IsOpen());
@@ -115,7 +115,7 @@ TEST(Pieces, ReadsARegionInBoundedPiecesAndReportsShortReads) {
 }
 
 TEST(Pieces, WritesInBoundedPiecesAndReportsFailures) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::vector<std::uint8_t> bytes = Counting(250);
     {
         files::File file(folder / "out", files::FileMode::CreateTruncate);
@@ -160,7 +160,7 @@ TEST(MemoryBlockTest, ImpossibleSizesFailWithoutThrowing) {
 }
 
 TEST(ReplacingWriterTest, CommitReplacesTheTargetAndKeepsItsPermissions) {
-    ScratchFolder folder;
+    TempFolder folder;
     const fs::path target = folder / "song.wav";
     WriteBytes(target, {9, 9, 9, 9, 9, 9});
     ::chmod(target.c_str(), 0640);
@@ -179,7 +179,7 @@ TEST(ReplacingWriterTest, CommitReplacesTheTargetAndKeepsItsPermissions) {
 }
 
 TEST(ReplacingWriterTest, AbandonedWriteLeavesTheTargetAndNoLeftovers) {
-    ScratchFolder folder;
+    TempFolder folder;
     const fs::path target = folder / "song.wav";
     WriteBytes(target, {1, 2});
     {

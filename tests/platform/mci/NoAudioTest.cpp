@@ -2,8 +2,8 @@
 
 #include "platform/mci/Mci.h"
 #include "tests/platform/files/ScopedEnv.h"
-#include "tests/platform/files/ScratchFolder.h"
 #include "tests/platform/mci/TestSupport.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ namespace {
 // not with the "busy, try again" codes.
 TEST(NoAudioSystem, PlayAndRecordReportUnsuitableDevices) {
     testing_support::ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
-    testing_support::ScratchFolder folder;
+    testing_support::TempFolder folder;
     mci_test::WriteFile(folder / "a.wav", mci_test::WaveBytes({}, mci_test::Pattern(200)));
     ASSERT_EQ(mci_test::Send("open " + (folder / "a.wav").string() + " alias a wait").error,
               mci::Ok);

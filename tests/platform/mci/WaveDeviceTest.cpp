@@ -6,8 +6,8 @@
 
 #include "platform/mci/Mci.h"
 #include "tests/platform/files/ScopedEnv.h"
-#include "tests/platform/files/ScratchFolder.h"
 #include "tests/platform/mci/TestSupport.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ using mci_test::Send;
 using mci_test::WaveBytes;
 using mci_test::WaveSpec;
 using testing_support::ScopedEnv;
-using testing_support::ScratchFolder;
+using testing_support::TempFolder;
 using namespace std::chrono_literals;
 
 // Plays through SDL's disk driver: the output lands in a file, at once unless a test asks for
@@ -62,7 +62,7 @@ protected:
         return true;
     }
 
-    ScratchFolder m_folder;
+    TempFolder m_folder;
     ScopedEnv m_driver;
     ScopedEnv m_delay;
     ScopedEnv m_output;

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/mci/WaveFile.h"
-#include "tests/platform/files/ScratchFolder.h"
 #include "tests/platform/mci/TestSupport.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ using mci_test::Bytes;
 using mci_test::Pattern;
 using mci_test::WaveBytes;
 using mci_test::WaveSpec;
-using testing_support::ScratchFolder;
+using testing_support::TempFolder;
 
 Bytes Held(const mci::WaveSound& sound) {
     return {sound.frames.Data(), sound.frames.Data() + sound.frames.Size()};
@@ -26,7 +26,7 @@ protected:
         return mci::ReadWaveFile(m_folder / "in.wav", sound);
     }
 
-    ScratchFolder m_folder;
+    TempFolder m_folder;
 };
 
 TEST_F(WaveFileTest, ReadsTheFormatAndSamplesOfEachKind) {

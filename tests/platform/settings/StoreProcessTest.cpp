@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/settings/Store.h"
-#include "tests/platform/settings/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

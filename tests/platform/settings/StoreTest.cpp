@@ -10,7 +10,7 @@
 
 #include "platform/settings/Format.h"
 #include "platform/settings/Store.h"
-#include "tests/platform/settings/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "platform/shell/Shell.h"
-#include "tests/platform/settings/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/speech/Voice.h"
-#include "tests/platform/settings/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 extern char** environ;
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/speech/Voice.h"
-#include "tests/platform/settings/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

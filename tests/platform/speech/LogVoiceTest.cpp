@@ -6,7 +6,7 @@
 
 #include "platform/speech/LogVoice.h"
 #include "platform/speech/Voice.h"
-#include "tests/platform/settings/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
