@@ -139,14 +139,21 @@ void CSonivelCtrl::Pause() {
     m_lErrorCode = SendCommand({running ? "pause" : "resume", m_szAlias, "wait"});
 }
 
+bool CSonivelCtrl::RecordSampleIfEmpty(std::int32_t length) {
+    if (length != 0) {
+        return true;
+    }
+    const std::int32_t result = SendCommand({"record", m_szAlias, "from 0 to 1 wait"});
+    if (result != 0) {
+        m_lErrorCode = result;
+        return false;
+    }
+    return true;
+}
+
 void CSonivelCtrl::SaveDeviceTo(const std::string& shortPath) {
-    if (GetLength() == 0) {
-        // A device without samples is given one before it is saved.
-        const std::int32_t result = SendCommand({"record", m_szAlias, "from 0 to 1 wait"});
-        if (result != 0) {
-            m_lErrorCode = result;
-            return;
-        }
+    if (!RecordSampleIfEmpty(GetLength())) {
+        return;
     }
     m_lErrorCode = SendCommand({"save", m_szAlias, shortPath, "wait"});
 }

@@ -23,18 +23,6 @@ std::optional<CSonivelCtrl::SampleFormat> CSonivelCtrl::EditableFormat() {
     return format;
 }
 
-bool CSonivelCtrl::RecordSampleIfEmpty(std::int32_t length) {
-    if (length != 0) {
-        return true;
-    }
-    const std::int32_t result = SendCommand({"record", m_szAlias, "from 0 to 1 wait"});
-    if (result != 0) {
-        m_lErrorCode = result;
-        return false;
-    }
-    return true;
-}
-
 bool CSonivelCtrl::MakeWorkCopy() {
     const std::string copy = NewTempFile(kWorkPrefix);
     if (copy.empty() || SendCommand({"save", m_szAlias, copy, "wait"}) != 0) {
