@@ -68,6 +68,10 @@ void Control::SetListIndex(int index) {
     Changed(Property::ListIndex);
 }
 
+void Control::ResetCaret() {
+    Changed(Property::Caret);
+}
+
 void Control::SetFocus() {
     if (m_owner.ActiveControl() == this)
         return;

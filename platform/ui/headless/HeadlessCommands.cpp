@@ -298,6 +298,16 @@ void HeadlessBackend::DefaultKeyAction(Form& form, Control* control, const KeyPr
         }
         return;
     }
+    if (key.code == vk::Escape) {
+        if (Control* button = form.CancelButton();
+            button != nullptr && button->Showing() && button->Enabled())
+            Click(*button);
+        return;
+    }
+    if (key.code == vk::F1) {
+        OpenHelpFile();
+        return;
+    }
     if (control == nullptr)
         return;
     if (key.code == vk::Space && control->Kind() == ControlKind::Button) {

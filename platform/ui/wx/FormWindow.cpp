@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/ui/wx/Accessibility.h"
+#include "platform/ui/wx/FormKeys.h"
 #include "platform/ui/wx/Guard.h"
 #include "platform/ui/wx/KeyMap.h"
 #include "platform/ui/wx/Layout.h"
@@ -258,6 +259,11 @@ void FormWindow::ApplyChange(Control& control, Property property) {
                 ApplyChange(control, Property::ListIndex);
             }
             break;
+        case Property::Caret:
+            if (auto* text = dynamic_cast<wxTextCtrl*>(widget); text != nullptr) {
+                text->SetInsertionPoint(0);
+            }
+            break;
         case Property::ListIndex:
             if (list != nullptr && list->GetSelection() != control.ListIndex()) {
                 const int index = control.ListIndex();
@@ -410,17 +416,7 @@ bool FormWindow::DeliverKey(Control* control, int pressed, Modifiers modifiers) 
             return false;  // the handler kept the key from its default action
         }
     }
-    return !(pressed == vk::Return && control != nullptr && PressDefaultButton(*control));
-}
-
-bool FormWindow::PressDefaultButton(const Control& from) {
-    Control* button = m_form.DefaultButton();
-    if (button == nullptr || from.Kind() == ControlKind::Button || !button->Showing() ||
-        !button->Enabled()) {
-        return false;
-    }
-    RunHandler("click", button->onClick);
-    return true;
+    return !TakeFormKey(m_form, control, pressed);
 }
 
 void FormWindow::OnCharHook(wxKeyEvent& event) {

@@ -1,0 +1,36 @@
+#include "platform/ui/wx/FormKeys.h"
+
+#include "platform/ui/Backend.h"
+#include "platform/ui/wx/Guard.h"
+
+namespace ui::wx {
+namespace {
+
+bool Press(Control* button) {
+    if (button == nullptr || !button->Showing() || !button->Enabled()) {
+        return false;
+    }
+    RunHandler("click", button->onClick);
+    return true;
+}
+
+}  // namespace
+
+bool TakeFormKey(Form& form, const Control* focused, int code) {
+    switch (code) {
+        case vk::Return:
+            return focused != nullptr && focused->Kind() != ControlKind::Button &&
+                   Press(form.DefaultButton());
+        case vk::Escape:
+            return Press(form.CancelButton());
+        case vk::F1: {
+            bool opened = false;
+            RunHandler("help", [&] { opened = form.GetBackend().OpenHelpFile(); });
+            return opened;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace ui::wx

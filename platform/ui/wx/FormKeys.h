@@ -1,0 +1,13 @@
+// What a key means to the whole form once the focused control's key handler has left it alone:
+// Enter presses the default button (a focused button presses itself), Escape the cancel button,
+// F1 opens the application's help file.
+#pragma once
+
+#include "platform/ui/Form.h"
+
+namespace ui::wx {
+
+// Acts on the key for the form; true when it did, so the focused widget must not see the key.
+bool TakeFormKey(Form& form, const Control* focused, int code);
+
+}  // namespace ui::wx
