@@ -1,0 +1,16 @@
+// What the game says when the focus reaches the table's text boxes or the stakes and bet lists.
+#pragma once
+
+namespace game {
+
+struct Game;
+
+// " your cards ", the caret to the start, and a second later, under JAWS For Windows, the cards.
+void txtPlayer_GotFocus(Game& game);
+// " dealers cards " and the caret to the start.
+void txtDealer_GotFocus(Game& game);
+// Under Window-Eyes only: the list is named.
+void lstStakes_GotFocus(Game& game);
+void lstBet_GotFocus(Game& game);
+
+}  // namespace game
