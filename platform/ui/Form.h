@@ -51,6 +51,11 @@ public:
     Control* DefaultButton() const { return m_defaultButton; }
     Control* CancelButton() const { return m_cancelButton; }
 
+    // What Alt+letter reaches before the focused control: the shown, enabled button whose caption
+    // marks that access key, or else the menu of the menu bar that does. Null when neither does.
+    Control* ButtonWithAccessKey(char letter) const;
+    MenuItem* MenuWithAccessKey(char letter) const;
+
     // Controls that can take the focus now, in tab order.
     std::vector<Control*> TabOrder() const;
     Control* ActiveControl() const { return m_activeControl; }

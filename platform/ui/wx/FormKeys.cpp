@@ -33,4 +33,12 @@ bool TakeFormKey(Form& form, const Control* focused, int code) {
     }
 }
 
+bool IsWindowAccessKey(const Form& form, int code) {
+    if (code < vk::LetterA || code >= vk::LetterA + 26) {
+        return false;
+    }
+    const char letter = static_cast<char>(code);
+    return form.ButtonWithAccessKey(letter) != nullptr || form.MenuWithAccessKey(letter) != nullptr;
+}
+
 }  // namespace ui::wx

@@ -431,6 +431,11 @@ void FormWindow::OnCharHook(wxKeyEvent& event) {
             }
         }
     }
+    if (event.GetModifiers() == wxMOD_ALT &&
+        IsWindowAccessKey(m_form, ToVirtualKey(event.GetKeyCode()))) {
+        event.Skip();
+        return;
+    }
     OnKeyDown(FocusedControl(), event);
 }
 
