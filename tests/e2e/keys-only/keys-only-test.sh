@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# A hand played in the real window with keys only, under one reader: the help of the stakes list,
-# Enter in both lists, the cards read, Up and Down through the card lines while the game's own
-# keys leave the caret alone, the stakes, a hit and a stay by key, the results' help, Enter on the
-# results dealing the next hand, and F1 opening the help document. Speech is checked through the
-# speech log; screenshots of the table and of the results go to the output folder.
+# A hand played in the real window with keys only, under one reader: the About window, the help
+# of the stakes list, Enter in both lists, the cards read, Up and Down through the card lines
+# while the game's own keys leave the caret alone, the stakes, a hit and a stay by key, the
+# results' help, Enter on the results dealing the next hand, F1 opening the help document, and
+# the way out through the Game menu. Speech is checked through the speech log; screenshots of the
+# About window, the table and the results go to the output folder.
 # Run inside tests/e2e/lib/xvfb-session.sh:
 #   xvfb-session.sh --output DIR -- keys-only-test.sh VENTRA JFW|WE
 set -uo pipefail
@@ -99,6 +100,19 @@ VENTRA_SPEECH="log:$speech" xs_start "$log" "$ventra"
 main=$(xs_window '^Ventrelle$' 20) || xs_fail "the main window is not shown" "$log"
 expect_said "Press f2 for help. "
 atspi_until "$out/$reader-atspi-stakes.txt" 10 "^ *table cell '\\\$1000' \[.*\bfocused\b"
+
+# The About window from the Help menu: Escape closes it, and so does Enter on its OK button.
+about_closes_with() {
+    xs_keys "$main" alt+h a
+    local about
+    about=$(xs_window '^About Ventrelle$' 10) || xs_fail "Alt+H, A did not open the About window" "$log"
+    [ -f "$out/$reader-about.png" ] || screenshot "$about" "$out/$reader-about.png"
+    xs_keys "$about" "$1"
+    wait_until 5 eval '! xdotool search --onlyvisible --name "^About Ventrelle\$" >/dev/null' ||
+        xs_fail "$1 did not close the About window"
+}
+about_closes_with Escape
+about_closes_with Return
 
 # The stakes list: its help, F3, and Enter taking $1000 and opening the bet list.
 xs_keys "$main" F2 F3
