@@ -75,38 +75,19 @@ caret() {
     /usr/bin/python3 "$here/focused-text.py" ventra
 }
 
-# atspi_until FILE SECS PATTERN: dumps the game's accessibility tree until a line matches.
-atspi_until() {
-    local tries=$(($2 * 4))
-    while ((tries-- > 0)); do
-        xs_atspi_dump "$1" ventra
-        grep -Eq -- "$3" "$1" && return 0
-        sleep 0.25
-    done
-    xs_fail "nothing in the accessibility tree matches: $3" "$1"
-}
-
-# screenshot WINDOW FILE: the window alone, checked to hold a drawing rather than one colour.
-screenshot() {
-    import -window "$1" "$2" || xs_fail "no screenshot $2"
-    local colours
-    colours=$(convert "$2" -format '%k' info:) || xs_fail "unreadable screenshot $2"
-    ((colours > 1)) || xs_fail "the screenshot $2 is blank"
-}
-
 echo "setting Ventrelle StartUp Reader \"$reader\"" | "$ventra" --headless >/dev/null ||
     xs_fail "the reader could not be stored"
 VENTRA_SPEECH="log:$speech" xs_start "$log" "$ventra"
 main=$(xs_window '^Ventrelle$' 20) || xs_fail "the main window is not shown" "$log"
 expect_said "Press f2 for help. "
-atspi_until "$out/$reader-atspi-stakes.txt" 10 "^ *table cell '\\\$1000' \[.*\bfocused\b"
+xs_atspi_until "$out/$reader-atspi-stakes.txt" 10 "^ *table cell '\\\$1000' \[.*\bfocused\b" ventra
 
 # The About window from the Help menu: Escape closes it, and so does Enter on its OK button.
 about_closes_with() {
     xs_keys "$main" alt+h a
     local about
     about=$(xs_window '^About Ventrelle$' 10) || xs_fail "Alt+H, A did not open the About window" "$log"
-    [ -f "$out/$reader-about.png" ] || screenshot "$about" "$out/$reader-about.png"
+    [ -f "$out/$reader-about.png" ] || xs_window_shot "$about" "$out/$reader-about.png"
     xs_keys "$about" "$1"
     wait_until 5 eval '! xdotool search --onlyvisible --name "^About Ventrelle\$" >/dev/null' ||
         xs_fail "$1 did not close the About window"
@@ -119,7 +100,7 @@ xs_keys "$main" F2 F3
 expect_said "Use the up and down arrow keys to move to the amount you want to start with, and press enter on it. "
 expect_said "This information is not available in this window. "
 xs_keys "$main" Return
-atspi_until "$out/$reader-atspi-bet.txt" 10 "^ *table cell '\\\$100' \[.*\bfocused\b"
+xs_atspi_until "$out/$reader-atspi-bet.txt" 10 "^ *table cell '\\\$100' \[.*\bfocused\b" ventra
 if [ "$reader" = WE ]; then
     expect_said " bet list box "
 fi
@@ -151,7 +132,7 @@ wait_until 5 test "$(caret | cut -f1)" = 0 || xs_fail "Up did not go back to the
 xs_keys "$main" "$stakes"
 expect_said 'Stakes = $900'
 expect_said 'Current Bet=$100'
-screenshot "$main" "$out/$reader-table.png"
+xs_window_shot "$main" "$out/$reader-table.png"
 
 # Hit (a play given while the deal still pauses is ignored, so press until a card comes), then
 # stay, which a bust makes pointless but harmless.
@@ -163,8 +144,8 @@ wait_until 15 hit_card || xs_fail "the hit key gave no card" "$speech"
 xs_keys "$main" "$stay"
 
 # The results, their help, and Enter on them dealing the next hand.
-atspi_until "$out/$reader-atspi-results.txt" 30 "^ *push button 'Same Bet' \[.*\bshowing\b"
-screenshot "$main" "$out/$reader-results.png"
+xs_atspi_until "$out/$reader-atspi-results.txt" 30 "^ *push button 'Same Bet' \[.*\bshowing\b" ventra
+xs_window_shot "$main" "$out/$reader-results.png"
 xs_keys "$main" F2
 expect_said "Pressing the enter key while in this box is the same as pressing enter on the Same Bet button. "
 xs_keys "$main" Return

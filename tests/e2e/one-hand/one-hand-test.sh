@@ -29,25 +29,6 @@ wait_speech() {
     xs_fail "not spoken $2 times: $1" "$speech"
 }
 
-# atspi_until FILE SECS PATTERN: dumps the game's accessibility tree until a line matches.
-atspi_until() {
-    local tries=$(($2 * 4))
-    while ((tries-- > 0)); do
-        xs_atspi_dump "$1" ventra
-        grep -Eq -- "$3" "$1" && return 0
-        sleep 0.25
-    done
-    xs_fail "nothing in the accessibility tree matches: $3" "$1"
-}
-
-# screenshot WINDOW FILE: the window alone, checked to hold a drawing rather than one colour.
-screenshot() {
-    import -window "$1" "$2" || xs_fail "no screenshot $2"
-    local colours
-    colours=$(convert "$2" -format '%k' info:) || xs_fail "unreadable screenshot $2"
-    ((colours > 1)) || xs_fail "the screenshot $2 is blank"
-}
-
 # Window-Eyes stored (by the game's own headless mode), so the game starts without asking; its
 # speech goes to a log.
 echo 'setting Ventrelle StartUp Reader "WE"' | "$ventra" --headless >/dev/null ||
@@ -57,11 +38,11 @@ speech="$out/one-hand-speech.log"
 VENTRA_SPEECH="log:$speech" xs_start "$log" "$ventra"
 main=$(xs_window '^Ventrelle$' 20) || xs_fail "the main window is not shown" "$log"
 wait_speech "Press f2 for help. " 1 10
-atspi_until "$out/atspi-stakes.txt" 10 "^ *table cell '\\\$1000' \[.*\bfocused\b"
+xs_atspi_until "$out/atspi-stakes.txt" 10 "^ *table cell '\\\$1000' \[.*\bfocused\b" ventra
 
 # The stake: Tab from the list to its OK button, Space presses it; then the bet the same way.
 xs_keys "$main" Down Tab space
-atspi_until "$out/atspi-bet.txt" 10 "^ *table cell '\\\$100' \[.*\bfocused\b"
+xs_atspi_until "$out/atspi-bet.txt" 10 "^ *table cell '\\\$100' \[.*\bfocused\b" ventra
 grep -q "table cell 'All \\\$2000'" "$out/atspi-bet.txt" ||
     xs_fail "the bet list does not offer all of \$2000" "$out/atspi-bet.txt"
 xs_keys "$main" Tab space
@@ -69,8 +50,8 @@ xs_keys "$main" Tab space
 # The deal: the shuffle sound, the pause, two cards read out.
 wait_speech " you drew the " 2 15
 sleep 1.5
-screenshot "$main" "$out/table.png"
-atspi_until "$out/atspi-table.txt" 10 "^ *push button 'Stay' \["
+xs_window_shot "$main" "$out/table.png"
+xs_atspi_until "$out/atspi-table.txt" 10 "^ *push button 'Stay' \[" ventra
 
 # Stay: from the player's cards, Tab reaches the Stay button after the dealer's cards and Hit.
 stay_focused() {
@@ -87,9 +68,9 @@ xs_keys "$main" space
 wait_speech "The player stays. " 1 10
 
 # The results frame, with the account of the hand.
-atspi_until "$out/atspi-results.txt" 40 "^ *push button 'Same Bet' \[.*\bshowing\b"
+xs_atspi_until "$out/atspi-results.txt" 40 "^ *push button 'Same Bet' \[.*\bshowing\b" ventra
 sleep 1
-screenshot "$main" "$out/results.png"
+xs_window_shot "$main" "$out/results.png"
 grep -Eq "^ *push button 'Exit Game' \[" "$out/atspi-results.txt" ||
     xs_fail "no Exit Game button" "$out/atspi-results.txt"
 
