@@ -61,6 +61,17 @@ void StackDeck(DeckSlots& deck, const std::vector<std::int16_t>& stacked) {
     }
 }
 
+// The 52 cards in a new order: the stacked deck once, when one is set, or shuffled.
+void NewOrder(ShuffleControl& shuffle, DeckSlots& deck) {
+    std::mt19937 generator = Reseeded(shuffle);
+    if (!shuffle.stackedDeck.empty()) {
+        StackDeck(deck, shuffle.stackedDeck);
+        shuffle.stackedDeck.clear();
+        return;
+    }
+    FillDeck(deck, generator);
+}
+
 }  // namespace
 
 void FillDeck(DeckSlots& deck, std::mt19937& generator) {
@@ -79,13 +90,23 @@ void FillDeck(DeckSlots& deck, std::mt19937& generator) {
 }
 
 void ShuffleDeck(Game& game) {
-    std::mt19937 generator = Reseeded(game.shuffle);
-    if (!game.shuffle.stackedDeck.empty()) {
-        StackDeck(game.state.Deck, game.shuffle.stackedDeck);
-        game.shuffle.stackedDeck.clear();
-        return;
+    NewOrder(game.shuffle, game.state.Deck);
+}
+
+void ShuffleAroundTable(Game& game, const std::vector<Int16>& onTable) {
+    DeckSlots order;
+    NewOrder(game.shuffle, order);
+    DeckSlots& deck = game.state.Deck;
+    int slot = 0;
+    for (const Int16 card : onTable) {
+        deck[slot++] = card;
     }
-    FillDeck(game.state.Deck, generator);
+    game.state.DealPosition = slot;
+    for (int from = 0; from < kCards; ++from) {
+        if (std::find(onTable.begin(), onTable.end(), order[from]) == onTable.end()) {
+            deck[slot++] = order[from];
+        }
+    }
 }
 
 bool DeckNeedsShuffle(const Game& game) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <random>
+#include <vector>
 
 #include "game/shell/Checked.h"
 #include "game/shell/GameState.h"
@@ -15,6 +16,12 @@ struct Game;
 // that seed and the number of shuffles so far. A stacked deck, when one is set, is used once
 // instead. DealPosition is the caller's.
 void ShuffleDeck(Game& game);
+
+// A fresh deck in the middle of a hand whose deck is used up: the cards on the table take the
+// first slots in the order given, the others are shuffled into the slots after them (or, when a
+// stacked deck is set, come in its order, leaving out the cards on the table), and DealPosition
+// names the first of them.
+void ShuffleAroundTable(Game& game, const std::vector<Int16>& onTable);
 
 // The shuffle itself: for each slot in turn, random cards are drawn until one is found that the
 // slots before it do not hold.

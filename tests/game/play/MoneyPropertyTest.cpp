@@ -1,6 +1,6 @@
 // Money is never made or lost: thousands of random hands, with random stakes, bets, plays,
-// answers and clicks in the middle of the game's pauses, each settled once and exactly as its
-// cards say.
+// splits, answers and clicks in the middle of the game's pauses, each deal settled once and
+// exactly as the cards of all its hands say.
 #include <gtest/gtest.h>
 
 #include "tests/game/play/RandomPlayer.h"
@@ -15,6 +15,23 @@ TEST(Money, EveryRandomHandIsSettledOnceAndExactly) {
         SCOPED_TRACE(seed);
         EXPECT_EQ(result.status, 0);
         EXPECT_EQ(result.hands, 1000);
+        EXPECT_TRUE(result.faults.empty())
+            << result.faults.size()
+            << " faults, first: " << (result.faults.empty() ? "" : result.faults[0]);
+    }
+}
+
+TEST(Money, RandomSplitsResplitsAndSplitAcesAreSettledOnceAndExactly) {
+    for (const std::uint32_t seed : {7u, 404u}) {
+        Scenario scenario;
+        const RandomPlayResult result = PlayRandomGame(scenario, {seed, 1500, true});
+        SCOPED_TRACE(seed);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.hands, 1500);
+        // The random player splits most pairs it is dealt: every kind of split comes up.
+        EXPECT_GT(result.splits, 50);
+        EXPECT_GT(result.resplits, 10);
+        EXPECT_GT(result.splitAces, 0);
         EXPECT_TRUE(result.faults.empty())
             << result.faults.size()
             << " faults, first: " << (result.faults.empty() ? "" : result.faults[0]);
