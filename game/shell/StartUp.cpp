@@ -32,7 +32,6 @@ void BeginGame(Game& game) {
         screen.tmrPlayerWins.SetEnabled(false);
         screen.tmrDealerWins.SetEnabled(false);
         screen.tmrDraw.SetEnabled(false);
-        screen.tmrSplit.SetEnabled(false);
         screen.ShuffleNeeded = true;
         Player1Hide(game);
         LoadStakes(game);
