@@ -4,10 +4,9 @@
 
 #include "game/access/Speech.h"
 #include "game/cards/BlackJack.h"
-#include "game/cards/Cards.h"
 #include "game/cards/HandDisplay.h"
 #include "game/cards/NextCard.h"
-#include "game/play/AceRule.h"
+#include "game/play/HandCards.h"
 #include "game/play/Insurance.h"
 #include "game/play/Settlement.h"
 #include "game/play/SettlementTexts.h"
@@ -51,12 +50,9 @@ std::string OpeningCardName(const GameState& state, int slot) {
 
 void DrawDealerCard(Game& game) {
     GameState& state = game.state;
-    const Int16 card = NextCard(game);
-    state.DealerCardCount += 1;
-    state.DealerCardValues[state.DealerCardCount] = GetCardValue(card);
-    state.DealerTotal += state.DealerCardValues[state.DealerCardCount];
-    const std::string name = GetCardString(card);
-    state.DealerCardNames[state.DealerCardCount] = name;
+    const std::string name =
+        PutCardInHand(NextCard(game), state.DealerCardValues, state.DealerCardNames,
+                      state.DealerCardCount, state.DealerTotal);
     if (state.DealerCardCount == 1) {
         AddToDealer(game, " face down ");
     } else {

@@ -3,11 +3,10 @@
 #include <string>
 
 #include "game/access/Speech.h"
-#include "game/cards/Cards.h"
 #include "game/cards/HandDisplay.h"
 #include "game/cards/NextCard.h"
-#include "game/play/AceRule.h"
 #include "game/play/DealerTurn.h"
+#include "game/play/HandCards.h"
 #include "game/play/Insurance.h"
 #include "game/play/PlayCommand.h"
 #include "game/play/Refusal.h"
@@ -41,12 +40,9 @@ void SettleByPlayerCard(Game& game, PlayerCardEnding ending) {
 
 void DrawPlayerCard(Game& game) {
     GameState& state = game.state;
-    const Int16 card = NextCard(game);
-    state.PlayerCardCount += 1;
-    state.PlayerCardValues[state.PlayerCardCount] = GetCardValue(card);
-    state.PlayerTotal += state.PlayerCardValues[state.PlayerCardCount];
-    const std::string name = GetCardString(card);
-    state.PlayerCardNames[state.PlayerCardCount] = name;
+    const std::string name =
+        PutCardInHand(NextCard(game), state.PlayerCardValues, state.PlayerCardNames,
+                      state.PlayerCardCount, state.PlayerTotal);
     AddToPlayer(game, name);
     LowerAces(state.PlayerCardValues, state.PlayerCardCount, state.PlayerTotal);
 }

@@ -9,6 +9,7 @@
 
 #include "game/shell/Game.h"
 #include "tests/game/cards/HandScenario.h"
+#include "tests/game/play/IgnoredCommands.h"
 
 namespace game::test {
 namespace {
@@ -84,39 +85,42 @@ TEST(SplitSettlement, TwentyAndSeventeenAgainstEighteenWinOneBetAndLoseTheOther)
 // Ace and King in a split hand make an ordinary 21: a draw against a dealer's 21 of three cards,
 // a loss against the dealer's blackjack. Hand 2 (Ace and 9) loses both times.
 TEST(SplitSettlement, AnAceAndAKingAfterASplitAreNoBlackJack) {
-    const std::string play =
-        "click btnSplit\nanswer yes\nclick btnStay\nwait 2000\nclick btnStay\nwait 10000\n";
-    const std::string hand2 =
-        "Hand number  2:\r\n"
-        "You Lose $100 which is the amount of your bet.\r\n"
-        "Your score was 20!\r\nThe dealer's score was 21!\r\n"
-        "Your cards: \r\nAce of Diamonds\r\n9 of Clubs\r\n";
-    {
+    struct Case {
+        std::vector<int> deck;
+        std::string dealer;
+        std::string hand1;
+        int stakes;
+    };
+    const std::vector<Case> cases = {
+        {{1, 18, 14, 19, 13, 35, 23},
+         "5 of Diamonds\r\n6 of Diamonds\r\n10 of Diamonds\r\n",
+         "This game was a draw!\r\nYou and the dealer both have 21!\r\n"
+         "You do not lose any money, your bet will return to your stakes!\r\n",
+         900},
+        {{1, 26, 14, 27, 13, 35},
+         "King of Diamonds\r\nAce of Clubs\r\n",
+         "You lose because the dealer has a Black Jack and you do not!\r\n"
+         "You and the dealer both have 21, but the dealer's Black Jack wins.\r\n"
+         "You lose $100 which is the amount you bet.\r\n",
+         800},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.hand1);
         Scenario scenario;
-        ASSERT_EQ(RunGame(scenario, HandScript({1, 18, 14, 19, 13, 35, 23}, play)), 0);
-        const std::string dealer =
-            "Dealer's cards: \r\n5 of Diamonds\r\n6 of Diamonds\r\n"
-            "10 of Diamonds\r\n";
+        ASSERT_EQ(RunGame(scenario, HandScript(c.deck,
+                                               "click btnSplit\nanswer yes\nclick btnStay\n"
+                                               "wait 2000\nclick btnStay\nwait 10000\n")),
+                  0);
+        const std::string dealer = "Dealer's cards: \r\n" + c.dealer;
         EXPECT_EQ(scenario.LastGame().state.ResultsText,
-                  "Hand number  1:\r\n"
-                  "This game was a draw!\r\nYou and the dealer both have 21!\r\n"
-                  "You do not lose any money, your bet will return to your stakes!\r\n"
-                  "Your cards: \r\nAce of Spades\r\nKing of Spades\r\n" +
-                      dealer + "\r\n" + hand2 + dealer + "\r\n");
-        EXPECT_EQ(scenario.LastGame().state.Stakes, 900);
-    }
-    {
-        Scenario scenario;
-        ASSERT_EQ(RunGame(scenario, HandScript({1, 26, 14, 27, 13, 35}, play)), 0);
-        const std::string dealer = "Dealer's cards: \r\nKing of Diamonds\r\nAce of Clubs\r\n";
-        EXPECT_EQ(scenario.LastGame().state.ResultsText,
-                  "Hand number  1:\r\n"
-                  "You lose because the dealer has a Black Jack and you do not!\r\n"
-                  "You and the dealer both have 21, but the dealer's Black Jack wins.\r\n"
-                  "You lose $100 which is the amount you bet.\r\n"
-                  "Your cards: \r\nAce of Spades\r\nKing of Spades\r\n" +
-                      dealer + "\r\n" + hand2 + dealer + "\r\n");
-        EXPECT_EQ(scenario.LastGame().state.Stakes, 800);
+                  "Hand number  1:\r\n" + c.hand1 +
+                      "Your cards: \r\nAce of Spades\r\nKing of Spades\r\n" + dealer +
+                      "\r\nHand number  2:\r\n"
+                      "You Lose $100 which is the amount of your bet.\r\n"
+                      "Your score was 20!\r\nThe dealer's score was 21!\r\n"
+                      "Your cards: \r\nAce of Diamonds\r\n9 of Clubs\r\n" +
+                      dealer + "\r\n");
+        EXPECT_EQ(scenario.LastGame().state.Stakes, c.stakes);
     }
 }
 
@@ -268,36 +272,24 @@ INSTANTIATE_TEST_SUITE_P(WonAndLost, SplitInsurance,
                                  850}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The same split played plainly and with `extra` clicks where the game must ignore them: the two
-// traces and stakes must be the same.
-void ExpectClicksIgnored(const std::vector<int>& deck, const std::string& play,
-                         const std::string& withExtra) {
-    Scenario plain;
-    ASSERT_EQ(RunGame(plain, HandScript(deck, play)), 0);
-    Scenario extra;
-    ASSERT_EQ(RunGame(extra, HandScript(deck, withExtra)), 0);
-    EXPECT_EQ(extra.Lines(), plain.Lines());
-    EXPECT_EQ(extra.LastGame().state.Stakes, plain.LastGame().state.Stakes);
-}
-
 TEST(SplitCommands, AStormDuringTheDealersTurnAfterASplitSettlesNothingTwice) {
     const std::string storm =
         "click btnStay\nclick btnHit\nclick btnDouble\nclick btnInsurance\nclick btnSplit\n";
-    ExpectClicksIgnored(kEights, kEightsPlay,
-                        "click btnSplit\nanswer yes\nclick btnHit\nclick btnStay\n" + storm +
-                            "wait 2000\nclick btnStay\n" + storm + "wait 500\n" + storm +
-                            "wait 1500\n" + storm + "wait 1600\n" + storm + "wait 6400\n");
+    ExpectIgnored(kEights, kEightsPlay,
+                  "click btnSplit\nanswer yes\nclick btnHit\nclick btnStay\n" + storm +
+                      "wait 2000\nclick btnStay\n" + storm + "wait 500\n" + storm + "wait 1500\n" +
+                      storm + "wait 1600\n" + storm + "wait 6400\n");
 }
 
 TEST(SplitCommands, ClicksAfterTheLastHandEndedByItsOwnCardAreIgnored) {
     // Both hands bust; the clicks come while the bust is told and before the results open.
     const std::vector<int> deck = {8, 23, 21, 34, 6, 13, 20, 26, 2, 3};
     const std::string storm = "click btnStay\nclick btnHit\nclick btnSplit\nclick btnDouble\n";
-    ExpectClicksIgnored(deck,
-                        "click btnSplit\nanswer yes\nclick btnHit\nwait 3000\nclick btnHit\n"
-                        "wait 3000\n",
-                        "click btnSplit\nanswer yes\nclick btnHit\n" + storm + "wait 3000\n" +
-                            "click btnHit\n" + storm + "wait 2050\n" + storm + "wait 950\n");
+    ExpectIgnored(deck,
+                  "click btnSplit\nanswer yes\nclick btnHit\nwait 3000\nclick btnHit\n"
+                  "wait 3000\n",
+                  "click btnSplit\nanswer yes\nclick btnHit\n" + storm + "wait 3000\n" +
+                      "click btnHit\n" + storm + "wait 2050\n" + storm + "wait 950\n");
 }
 
 }  // namespace
