@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "game/cards/Cards.h"
+#include "game/cards/Deck.h"
 #include "game/shell/Game.h"
 #include "game/shell/Text.h"
 #include "tests/game/cards/HandScenario.h"
@@ -173,6 +175,16 @@ TEST(DeckRunOut, TheDealerDrawsOnFromAFreshDeck) {
     EXPECT_EQ(state.Stakes, 800);
     EXPECT_EQ(state.SplitHands[4].ResultText.substr(0, 56),
               "The King of Spades            put the dealer over 21. \r\n");
+}
+
+// The windowed game's VENTRA_DECK: card numbers separated by spaces, each from 1 to 52, once.
+TEST(StackedDeckText, GivesTheCardsInOrderAndRefusesAnythingElse) {
+    EXPECT_EQ(ParseStackedDeck("8 23  21 34"), (std::vector<std::int16_t>{8, 23, 21, 34}));
+    EXPECT_EQ(ParseStackedDeck(""), std::vector<std::int16_t>{});
+    for (const char* bad : {"8 8", "0", "53", "8,23", "ace", "-1", "7x"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(ParseStackedDeck(bad), std::invalid_argument);
+    }
 }
 
 }  // namespace
