@@ -2,7 +2,7 @@
 // deal starts at slot 32 with 20 cards left; it splits a pair of 8s three times and the four
 // hands take five cards each, one more than the deck holds. The cards not on the table are then
 // shuffled into a fresh deck, with the shuffle sound, and the hand goes on; no card on the table
-// comes out again.
+// comes out again. Also the stacked deck written as text, as the windowed game takes it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
