@@ -7,6 +7,7 @@
 # Run inside tests/e2e/lib/xvfb-session.sh:  xvfb-session.sh --output DIR -- split-hand-test.sh VENTRA
 set -uo pipefail
 source "$XS_HELPERS"
+source "$XS_LIB_DIR/game-helpers.sh"
 ventra=$1
 out=$XS_OUTPUT
 rm -f "$out"/*.log "$out"/*.png "$out"/atspi-*.txt
@@ -14,36 +15,6 @@ rm -f "$out"/*.log "$out"/*.png "$out"/atspi-*.txt
 # The sounds play on SDL's silent driver, in real time as on a sound card. SDL keeps its hands
 # off SIGTERM, so that a failing run can still end the program.
 export SDL_AUDIODRIVER=dummy SDL_NO_SIGNAL_HANDLERS=1
-
-# wait_speech PATTERN COUNT SECS: until COUNT spoken lines contain PATTERN.
-wait_speech() {
-    local tries=$(($3 * 10)) count
-    while ((tries-- > 0)); do
-        count=$(grep -c -F -- "$1" "$speech" 2>/dev/null)
-        ((${count:-0} >= $2)) && return 0
-        sleep 0.1
-    done
-    xs_fail "not spoken $2 times: $1" "$speech"
-}
-
-# atspi_until FILE SECS PATTERN: dumps the game's accessibility tree until a line matches.
-atspi_until() {
-    local tries=$(($2 * 4))
-    while ((tries-- > 0)); do
-        xs_atspi_dump "$1" ventra
-        grep -Eq -- "$3" "$1" && return 0
-        sleep 0.25
-    done
-    xs_fail "nothing in the accessibility tree matches: $3" "$1"
-}
-
-# screenshot WINDOW FILE: the window alone, checked to hold a drawing rather than one colour.
-screenshot() {
-    import -window "$1" "$2" || xs_fail "no screenshot $2"
-    local colours
-    colours=$(convert "$2" -format '%k' info:) || xs_fail "unreadable screenshot $2"
-    ((colours > 1)) || xs_fail "the screenshot $2 is blank"
-}
 
 # press CAPTION: Tab through the table until the button has the focus, then Space presses it.
 press() {
@@ -103,14 +74,5 @@ for expected in 'Hand number  1:\r\nYou win $100 which is the amount of your bet
 done
 
 # The hand is over: "E&xit Game" ends the program without a question.
-xs_keys "$main" alt+x
-tries=100
-while ((tries-- > 0)) && kill -0 "$XS_PID" 2>/dev/null; do
-    sleep 0.1
-done
-kill -0 "$XS_PID" 2>/dev/null && xs_fail "the program did not end after Exit Game" "$log"
-wait "$XS_PID"
-status=$?
-[ "$status" -eq 0 ] || xs_fail "the program ended with status $status" "$log"
-grep -q "Sounds Module" "$log" && xs_fail "a sound could not be played" "$log"
+exit_game "$main" "$log"
 echo "PASS: a split hand in the window"
