@@ -1,5 +1,6 @@
 #include "game/access/FocusAnnouncements.h"
 
+#include <cstdint>
 #include <string_view>
 
 #include "game/access/ScreenReader.h"
@@ -24,11 +25,16 @@ void NameListForWindowEyes(Game& game, std::string_view name) {
 
 void txtPlayer_GotFocus(Game& game) {
     Guarded(game, Report::MessageBox, " in txtPlayer_GotFocus()", [&] {
+        const std::uint32_t arrival = ++game.playerCardsFocusCount;
         StopSpeech(game);
         Speak(game, " your cards ");
         game.GameScreen.txtPlayer.ResetCaret();
         Delay(game, 10);
-        if (ReaderIs(game, kJfw)) {
+        // Keys handled during the pause may have moved the focus here again (a split shows each
+        // hand anew), and that newer arrival reads the cards, so they are not read once per
+        // arrival; or they may have ended the hand, and there is nothing left to read.
+        if (ReaderIs(game, kJfw) && arrival == game.playerCardsFocusCount &&
+            game.state.GameInProgress) {
             ReadPlayerCards(game);
         }
     });

@@ -5,7 +5,8 @@ namespace game {
 
 struct Game;
 
-// " your cards ", the caret to the start, and a second later, under JAWS For Windows, the cards.
+// " your cards ", the caret to the start, and a second later, under JAWS For Windows, the cards:
+// unless the focus arrived here again meanwhile (that arrival reads them) or the hand is over.
 void txtPlayer_GotFocus(Game& game);
 // " dealers cards " and the caret to the start.
 void txtDealer_GotFocus(Game& game);

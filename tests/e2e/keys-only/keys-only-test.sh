@@ -9,6 +9,7 @@
 #   xvfb-session.sh --output DIR -- keys-only-test.sh VENTRA JFW|WE
 set -uo pipefail
 source "$XS_HELPERS"
+source "$XS_LIB_DIR/game-helpers.sh"
 ventra=$1
 reader=$2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -45,13 +46,6 @@ spoken() {
     echo "${count:-0}"
 }
 
-# spoken_with TEXT: how many spoken lines contain TEXT.
-spoken_with() {
-    local count
-    count=$(grep -c -F -- "$1" "$speech" 2>/dev/null)
-    echo "${count:-0}"
-}
-
 # wait_until SECS COMMAND...: until COMMAND succeeds.
 wait_until() {
     local tries=$(($1 * 10))
@@ -63,7 +57,7 @@ wait_until() {
     return 1
 }
 
-at_least() { (($(spoken_with "$1") >= $2)); }
+at_least() { (($(speech_count "$1") >= $2)); }
 said() { (($(spoken "$1") >= ${2:-1})); }
 
 expect_said() {  # expect_said TEXT [COUNT]
@@ -80,14 +74,14 @@ echo "setting Ventrelle StartUp Reader \"$reader\"" | "$ventra" --headless >/dev
 VENTRA_SPEECH="log:$speech" xs_start "$log" "$ventra"
 main=$(xs_window '^Ventrelle$' 20) || xs_fail "the main window is not shown" "$log"
 expect_said "Press f2 for help. "
-xs_atspi_until "$out/$reader-atspi-stakes.txt" 10 "^ *table cell '\\\$1000' \[.*\bfocused\b" ventra
+atspi_until "$out/$reader-atspi-stakes.txt" 10 "^ *table cell '\\\$1000' \[.*\bfocused\b"
 
 # The About window from the Help menu: Escape closes it, and so does Enter on its OK button.
 about_closes_with() {
     xs_keys "$main" alt+h a
     local about
     about=$(xs_window '^About Ventrelle$' 10) || xs_fail "Alt+H, A did not open the About window" "$log"
-    [ -f "$out/$reader-about.png" ] || xs_window_shot "$about" "$out/$reader-about.png"
+    [ -f "$out/$reader-about.png" ] || screenshot "$about" "$out/$reader-about.png"
     xs_keys "$about" "$1"
     wait_until 5 eval '! xdotool search --onlyvisible --name "^About Ventrelle\$" >/dev/null' ||
         xs_fail "$1 did not close the About window"
@@ -100,7 +94,7 @@ xs_keys "$main" F2 F3
 expect_said "Use the up and down arrow keys to move to the amount you want to start with, and press enter on it. "
 expect_said "This information is not available in this window. "
 xs_keys "$main" Return
-xs_atspi_until "$out/$reader-atspi-bet.txt" 10 "^ *table cell '\\\$100' \[.*\bfocused\b" ventra
+atspi_until "$out/$reader-atspi-bet.txt" 10 "^ *table cell '\\\$100' \[.*\bfocused\b"
 if [ "$reader" = WE ]; then
     expect_said " bet list box "
 fi
@@ -132,7 +126,7 @@ wait_until 5 test "$(caret | cut -f1)" = 0 || xs_fail "Up did not go back to the
 xs_keys "$main" "$stakes"
 expect_said 'Stakes = $900'
 expect_said 'Current Bet=$100'
-xs_window_shot "$main" "$out/$reader-table.png"
+screenshot "$main" "$out/$reader-table.png"
 
 # Hit (a play given while the deal still pauses is ignored, so press until a card comes), then
 # stay, which a bust makes pointless but harmless.
@@ -144,8 +138,8 @@ wait_until 15 hit_card || xs_fail "the hit key gave no card" "$speech"
 xs_keys "$main" "$stay"
 
 # The results, their help, and Enter on them dealing the next hand.
-xs_atspi_until "$out/$reader-atspi-results.txt" 30 "^ *push button 'Same Bet' \[.*\bshowing\b" ventra
-xs_window_shot "$main" "$out/$reader-results.png"
+atspi_until "$out/$reader-atspi-results.txt" 30 "^ *push button 'Same Bet' \[.*\bshowing\b"
+screenshot "$main" "$out/$reader-results.png"
 xs_keys "$main" F2
 expect_said "Pressing the enter key while in this box is the same as pressing enter on the Same Bet button. "
 xs_keys "$main" Return

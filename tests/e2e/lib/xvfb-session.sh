@@ -20,13 +20,9 @@
 #   xs_keys WINDOW KEY...            focuses WINDOW and types xdotool key names (ctrl+n alt+y Down)
 #   xs_close WINDOW                  sends the system close command (WM_DELETE_WINDOW)
 #   xs_screenshot FILE               saves the whole screen as an image (PNG by the name)
-#   xs_window_shot WINDOW FILE       saves one window as an image; fails the test when it cannot
-#                                    or when the image is of one colour (nothing drawn)
 #   xs_atspi_dump FILE [APP]         writes the accessibility tree, one object a line:
 #                                    indent, role, the name in quotes, [states]; APP filters by
 #                                    application name (substring)
-#   xs_atspi_until FILE SECS REGEX [APP]  dumps the tree into FILE until a line matches the
-#                                    extended REGEX; fails the test when none does in SECS
 #   xs_fail MESSAGE [LOG]            prints MESSAGE (and the end of LOG) to stderr and exits 1
 #
 # Example (a test script run as: xvfb-session.sh --output out -- ./my-test.sh):
@@ -99,23 +95,6 @@ xs_screenshot() {
 
 xs_atspi_dump() {
     /usr/bin/python3 "$XS_LIB_DIR/atspi-dump.py" "${2:-}" >"$1"
-}
-
-xs_atspi_until() {
-    local file=$1 tries=$(($2 * 4)) regex=$3 app=${4:-}
-    while ((tries-- > 0)); do
-        xs_atspi_dump "$file" "$app"
-        grep -Eq -- "$regex" "$file" && return 0
-        sleep 0.25
-    done
-    xs_fail "nothing in the accessibility tree matches: $regex" "$file"
-}
-
-xs_window_shot() {
-    import -window "$1" "$2" || xs_fail "no screenshot $2"
-    local colours
-    colours=$(convert "$2" -format '%k' info:) || xs_fail "unreadable screenshot $2"
-    ((colours > 1)) || xs_fail "the screenshot $2 is blank"
 }
 
 xs_fail() {

@@ -5,29 +5,13 @@
 # Run inside tests/e2e/lib/xvfb-session.sh:  xvfb-session.sh --output DIR -- one-hand-test.sh VENTRA
 set -uo pipefail
 source "$XS_HELPERS"
+source "$XS_LIB_DIR/game-helpers.sh"
 ventra=$1
 out=$XS_OUTPUT
 rm -f "$out"/*.log "$out"/*.png "$out"/atspi-*.txt
 
 # The sounds play on SDL's silent driver, in real time as on a sound card.
 export SDL_AUDIODRIVER=dummy
-
-# speech_count PATTERN: how many spoken lines contain PATTERN.
-speech_count() {
-    local count
-    count=$(grep -c -F -- "$1" "$speech" 2>/dev/null)
-    echo "${count:-0}"
-}
-
-# wait_speech PATTERN COUNT SECS: until COUNT spoken lines contain PATTERN.
-wait_speech() {
-    local tries=$(($3 * 10))
-    while ((tries-- > 0)); do
-        (($(speech_count "$1") >= $2)) && return 0
-        sleep 0.1
-    done
-    xs_fail "not spoken $2 times: $1" "$speech"
-}
 
 # Window-Eyes stored (by the game's own headless mode), so the game starts without asking; its
 # speech goes to a log.
@@ -38,11 +22,11 @@ speech="$out/one-hand-speech.log"
 VENTRA_SPEECH="log:$speech" xs_start "$log" "$ventra"
 main=$(xs_window '^Ventrelle$' 20) || xs_fail "the main window is not shown" "$log"
 wait_speech "Press f2 for help. " 1 10
-xs_atspi_until "$out/atspi-stakes.txt" 10 "^ *table cell '\\\$1000' \[.*\bfocused\b" ventra
+atspi_until "$out/atspi-stakes.txt" 10 "^ *table cell '\\\$1000' \[.*\bfocused\b"
 
 # The stake: Tab from the list to its OK button, Space presses it; then the bet the same way.
 xs_keys "$main" Down Tab space
-xs_atspi_until "$out/atspi-bet.txt" 10 "^ *table cell '\\\$100' \[.*\bfocused\b" ventra
+atspi_until "$out/atspi-bet.txt" 10 "^ *table cell '\\\$100' \[.*\bfocused\b"
 grep -q "table cell 'All \\\$2000'" "$out/atspi-bet.txt" ||
     xs_fail "the bet list does not offer all of \$2000" "$out/atspi-bet.txt"
 xs_keys "$main" Tab space
@@ -50,8 +34,8 @@ xs_keys "$main" Tab space
 # The deal: the shuffle sound, the pause, two cards read out.
 wait_speech " you drew the " 2 15
 sleep 1.5
-xs_window_shot "$main" "$out/table.png"
-xs_atspi_until "$out/atspi-table.txt" 10 "^ *push button 'Stay' \[" ventra
+screenshot "$main" "$out/table.png"
+atspi_until "$out/atspi-table.txt" 10 "^ *push button 'Stay' \["
 
 # Stay: from the player's cards, Tab reaches the Stay button after the dealer's cards and Hit.
 stay_focused() {
@@ -68,21 +52,12 @@ xs_keys "$main" space
 wait_speech "The player stays. " 1 10
 
 # The results frame, with the account of the hand.
-xs_atspi_until "$out/atspi-results.txt" 40 "^ *push button 'Same Bet' \[.*\bshowing\b" ventra
+atspi_until "$out/atspi-results.txt" 40 "^ *push button 'Same Bet' \[.*\bshowing\b"
 sleep 1
-xs_window_shot "$main" "$out/results.png"
+screenshot "$main" "$out/results.png"
 grep -Eq "^ *push button 'Exit Game' \[" "$out/atspi-results.txt" ||
     xs_fail "no Exit Game button" "$out/atspi-results.txt"
 
 # "E&xit Game" by its access key ends the program without a question.
-xs_keys "$main" alt+x
-tries=100
-while ((tries-- > 0)) && kill -0 "$XS_PID" 2>/dev/null; do
-    sleep 0.1
-done
-kill -0 "$XS_PID" 2>/dev/null && xs_fail "the program did not end after Exit Game" "$log"
-wait "$XS_PID"
-status=$?
-[ "$status" -eq 0 ] || xs_fail "the program ended with status $status" "$log"
-grep -q "Sounds Module" "$log" && xs_fail "a sound could not be played" "$log"
+exit_game "$main" "$log"
 echo "PASS: one hand in the window"

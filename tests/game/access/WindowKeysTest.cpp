@@ -168,6 +168,21 @@ TEST(WindowKeys, EachResultsButtonSpeaksItsHelp) {
         R"({"t":12000,"ev":"speak","reader":"JFW","text":"Press enter on this button to exit the game. "})");
 }
 
+TEST(WindowKeys, UnderJawsOnlyTheLatestArrivalOfTheFocusReadsTheCardsAndOnlyDuringTheHand) {
+    Scenario scenario;
+    // A pair of 8s split: each hand gets the focus and is stayed on within that second.
+    ASSERT_EQ(RunGame(scenario, KeysScript("JFW", {8, 23, 21, 34, 2, 13, 22},
+                                           "click btnSplit\nanswer yes\nkey PageDown\nwait 2000\n"
+                                           "key PageDown\nwait 10000\n")),
+              0);
+    const Lines& lines = scenario.Lines();
+    EXPECT_EQ(IndexOf(lines, "Can't read player cards"), lines.size());
+    // The deal's arrival read the cards at 4500 ms; the split hands' arrivals read nothing.
+    EXPECT_EQ(IndexOf(lines, R"("text":"Your cards ")", IndexOf(lines, R"({"t":6000,)")),
+              lines.size());
+    EXPECT_LT(IndexOf(lines, R"("control":"frameResults","value":true)"), lines.size());
+}
+
 TEST(WindowKeys, TheWindowsOwnKeysDoNothing) {
     Scenario scenario;
     // Before the stakes list opens no control has the focus.
