@@ -84,6 +84,28 @@ TEST(PlayerKeys, ShiftCtrlAndAltAreNotLookedAt) {
     EXPECT_EQ(IndexOf(play, "hit.wav"), play.size());
 }
 
+TEST(PlayerKeys, InsuranceDoubleDownAndSplitKeysPressTheirButtons) {
+    // A pair of 8s against the dealer's 8: insurance is refused, the two questions are declined.
+    const std::vector<int> eights = {8, 23, 21, 34};
+    const std::string answers = "answer ok\nanswer no\nanswer no\n";
+    for (const auto& [reader, keys] :
+         {std::pair<std::string, std::string>{"JFW", "key Delete Left Right\n"},
+          {"WE", "key f d a\n"}}) {
+        SCOPED_TRACE(reader);
+        Scenario scenario;
+        ASSERT_EQ(RunGame(scenario, KeysScript(reader, eights, answers + keys)), 0);
+        Lines titles;
+        for (const std::string& box : scenario.Events("msgbox")) {
+            titles.push_back(box.substr(0, box.find(R"(,"text")")));
+        }
+        EXPECT_EQ(titles, (Lines{
+                              R"({"t":6000,"ev":"msgbox","title":"Insurance")",
+                              R"({"t":6000,"ev":"msgbox","title":"Double Down ")",
+                              R"({"t":6000,"ev":"msgbox","title":"Split Pairs")",
+                          }));
+    }
+}
+
 TEST(PlayerKeys, ChangingTheReaderMidHandSwitchesTheMapAtTheNextKey) {
     Scenario scenario;
     ASSERT_EQ(RunGame(scenario, KeysScript("JFW", kStandingHand,
