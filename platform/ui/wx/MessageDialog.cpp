@@ -75,9 +75,11 @@ Answer RunMessageDialog(wxWindow* parent, const MessageBoxRequest& request,
     body->Add(text, 1, wxALL | wxALIGN_CENTER_VERTICAL, dialog.FromDIP(10));
     top->Add(body, 1, wxEXPAND);
     AddButtons(dialog, *top, request.buttons);
+    // The text is the box's message, not the label of the first button created after it.
+    SetLabelTarget(*text, nullptr);
     dialog.SetSizerAndFit(top);
     dialog.CentreOnParent();
-    PresentAsAlert(dialog, title);
+    PresentAsAlert(dialog, title, ToDisplayText(request.text));
     // Escape and the close command answer "no choice", whatever buttons the box has.
     dialog.Bind(wxEVT_CHAR_HOOK, [&dialog](wxKeyEvent& event) {
         if (event.GetKeyCode() == WXK_ESCAPE) {
