@@ -10,6 +10,7 @@
 #include "platform/ui/wx/Accessibility.h"
 #include "platform/ui/wx/Naming.h"
 #include "platform/ui/wx/Text.h"
+#include "platform/ui/wx/WindowFocus.h"
 
 namespace ui::wx {
 namespace {
@@ -80,6 +81,7 @@ Answer RunMessageDialog(wxWindow* parent, const MessageBoxRequest& request,
     dialog.SetSizerAndFit(top);
     dialog.CentreOnParent();
     PresentAsAlert(dialog, title, ToDisplayText(request.text));
+    KeepFocusWhereKeysGo(dialog);
     // Escape and the close command answer "no choice", whatever buttons the box has.
     dialog.Bind(wxEVT_CHAR_HOOK, [&dialog](wxKeyEvent& event) {
         if (event.GetKeyCode() == WXK_ESCAPE) {
