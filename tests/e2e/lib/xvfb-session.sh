@@ -41,11 +41,18 @@ xs_start() {
 }
 
 xs_stop_all() {
-    local pid
+    local pid tries=30
+    [ ${#XS_PIDS[@]} -eq 0 ] && return 0
     for pid in "${XS_PIDS[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
+    # Some programs ignore SIGTERM when stuck (speech-dispatcher): 3 s, then SIGKILL. A child
+    # that has ended stays a zombie until waited for, so look at its state, not its existence.
+    while ((tries-- > 0)) && ps -o stat= -p "${XS_PIDS[*]}" 2>/dev/null | grep -qv '^Z'; do
+        sleep 0.1
+    done
     for pid in "${XS_PIDS[@]}"; do
+        kill -9 "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
     XS_PIDS=()

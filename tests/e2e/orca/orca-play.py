@@ -1,0 +1,264 @@
+#!/usr/bin/python3
+"""Plays the game from its first start with keys and checks, in order, what Orca said.
+
+Usage: orca-play.py --out DIR --orca-log FILE --speech-log FILE --close X-CLOSE.PY
+Run by orca-test.sh, with Orca, speech-dispatcher and the game running; the game ends at the
+last step. Every step
+waits for what Orca says, never for a fixed time. Writes DIR/transcript.txt (Orca's utterances)
+and DIR/speech.txt (every message speech-dispatcher queued and what became of it). Exit 0: pass.
+"""
+import argparse
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from speech_logs import OrcaLog, SpeechLog  # noqa: E402
+
+WAIT = 20  # seconds for one thing to be said, on a loaded machine
+CARD = re.compile(r"(Ace|[2-9]|10|Jack|Queen|King) of (Spades|Hearts|Diamonds|Clubs)\.?")
+GAME = "ventra"
+
+
+class Failure(Exception):
+    pass
+
+
+class Listener:
+    """Orca's utterances in order; each expectation is looked for after the previous one."""
+
+    def __init__(self, orca_log):
+        self.log = OrcaLog(orca_log)
+        self.next = 0
+
+    def expect(self, wanted, what=None, seconds=WAIT):
+        """Waits until an utterance matches `wanted` (text or regex) and returns it."""
+        deadline = time.monotonic() + seconds
+        while True:
+            said = self.log.update()
+            for index in range(self.next, len(said)):
+                if matches(wanted, said[index]):
+                    self.next = index + 1
+                    return said[index]
+            if time.monotonic() > deadline:
+                heard = "\n  ".join(said[self.next:][-15:]) or "(nothing)"
+                raise Failure(f"Orca did not say {what or wanted!r} (windows on screen: "
+                              f"{shown_windows()}; the keyboard focus is on "
+                              f"{focused_window()!r}); it said since:\n  {heard}")
+            time.sleep(0.05)
+
+
+def matches(wanted, utterance):
+    if isinstance(wanted, re.Pattern):
+        return wanted.fullmatch(utterance) is not None
+    return utterance == wanted
+
+
+def focused_window():
+    found = subprocess.run(["xdotool", "getwindowfocus", "getwindowname"], capture_output=True,
+                           text=True)
+    return found.stdout.strip() or "no window"
+
+
+def shown_windows():
+    ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."],
+                         capture_output=True, text=True).stdout.split()
+    names = [subprocess.run(["xdotool", "getwindowname", window], capture_output=True,
+                            text=True).stdout.strip() for window in ids]
+    return ", ".join(repr(name) for name in names) or "none"
+
+
+def key(*names):
+    for name in names:
+        subprocess.run(["xdotool", "key", name], check=True)
+        time.sleep(0.15)  # lets the game and Orca take keys one at a time, as a person types
+
+
+def press_until_said(orca, name, wanted, what):
+    """Presses a key until Orca says `wanted` (a command the game ignores while it pauses)."""
+    for attempt in range(5):
+        key(name)
+        try:
+            return orca.expect(wanted, what, seconds=2 if attempt < 4 else WAIT)
+        except Failure:
+            if attempt == 4:
+                raise
+    return None
+
+
+def game_text(name):
+    """The text of the game's text box named `name`, read from the accessibility tree."""
+    desktop = pyatspi.Registry.getDesktop(0)
+    for index in range(desktop.childCount):
+        app = desktop.getChildAtIndex(index)
+        if app is not None and app.name == GAME:
+            found = pyatspi.findDescendant(
+                app, lambda a: a.getRoleName() == "text" and a.name == name)
+            if found is not None:
+                text = found.queryText()
+                return text.getText(0, text.characterCount)
+    raise Failure(f"no text box named {name!r} in the accessibility tree")
+
+
+def dealer_shows_an_ace():
+    lines = [line for line in game_text("Dealer").splitlines() if line.strip()]
+    return len(lines) >= 2 and lines[1].startswith("Ace")
+
+
+def deal_heard(orca):
+    """After a deal: Orca names the player's box and reads its first card; an insurance question
+    (the dealer shows an ace) is answered No."""
+    orca.expect("Player read only text.", "the player's box when it gets the focus")
+    orca.expect(CARD, "the first card of the player's box")
+    if dealer_shows_an_ace():
+        orca.expect(re.compile(r"alert Insurance\.?"), "the insurance question")
+        orca.expect("Yes push button.")
+        key("alt+n")
+        orca.expect("Player read only text.", "the player's box when the question has gone")
+
+
+def double_down(orca, speech):
+    """Tab to the dealer's box and on to Double Down; Yes. Returns the game's message that names
+    the drawn card, and the first line of the results."""
+    key("Tab")
+    orca.expect("Dealer read only text.", "the dealer's box named Dealer")
+    orca.expect("face down", "the dealer's face-down card")
+    key("Tab")
+    orca.expect("Hit push button.")
+    key("Tab")
+    orca.expect("Stay push button.")
+    key("Tab")
+    orca.expect("Double Down push button.")
+    # The game takes no play command until the deal's closing pause is over.
+    press_until_said(orca, "space", re.compile(r"alert Double Down\.?"),
+                     "the Double Down box's title")
+    orca.expect(
+        "To Double Down means to double your current bet. / If you choose to make this bet, you "
+        "will receive only one more card. / This bet will double your current bet to $200. / "
+        "Do you want to make this bet?", "the Double Down box's text")
+    orca.expect("Yes push button.", "the Double Down box's focused button")
+    before = max(speech.update(), default=0)
+    key("alt+y")
+    orca.expect("Results read only text.", "the results box when it gets the focus", seconds=40)
+    first_line = orca.expect(re.compile(r".+"), "the first line of the results")
+    wanted = game_text("Results").splitlines()[0].strip()
+    if first_line != wanted:
+        raise Failure(f"Orca read {first_line!r} as the results' first line, not {wanted!r}")
+    drawn = [m for m in speech.update().values()
+             if m.id > before and "ventra" in m.client and m.text.startswith("you drew the ")]
+    if not drawn:
+        raise Failure("the game did not speak the card drawn after Double Down")
+    return drawn[0], first_line
+
+
+def card_heard_whole(speech, message):
+    """Waits until speech-dispatcher has finished with the message; true when it was not cut."""
+    deadline = time.monotonic() + WAIT
+    while time.monotonic() < deadline:
+        events = speech.update()[message.id].events
+        if "END" in events or "CANCELED" in events:
+            return "END" in events and "CANCELED" not in events
+        time.sleep(0.05)
+    raise Failure(f"speech-dispatcher never finished {message.text!r}")
+
+
+def play(orca, speech, close):
+    # The first start: the reader window has the focus and Orca reads it.
+    orca.expect("Screen Reader frame.", "the reader window's title")
+    orca.expect("Screen Reader.", "the reader list's name")
+    orca.expect("JAWS For Windows.", "the reader list's first item")
+    key("Down")
+    orca.expect("Window-Eyes.", "the reader list's second item")
+    key("Up")
+    orca.expect("JAWS For Windows.")
+    key("Return")
+    orca.expect("Ventrelle frame.", "the main window's title")
+
+    # The stake and the bet.
+    orca.expect("Stakes.", "the stakes list's name")
+    orca.expect("$1000.")
+    key("Down")
+    orca.expect("$2000.", "an item of the stakes list")
+    key("Tab")
+    orca.expect("OK push button.")
+    key("space")
+    orca.expect("Bet Amount.", "the bet list's name")
+    orca.expect("$100.")
+    key("Down")
+    orca.expect("$150.", "an item of the bet list")
+    key("Up")
+    orca.expect("$100.")
+    key("Tab")
+    orca.expect("OK push button.")
+    key("space")
+
+    # Double down until the drawn card does not bust: a bust ends the hand at once and the
+    # results cut the card's announcement off by design.
+    for _ in range(8):
+        deal_heard(orca)
+        message, first_line = double_down(orca, speech)
+        if "which put you over 21" not in first_line:
+            break
+        key("alt+s")  # Same Bet: the next hand
+    else:
+        raise Failure("eight double downs in a row went over 21")
+    if not card_heard_whole(speech, message):
+        raise Failure(f"the game's {message.text!r} was cut off")
+    heard = [m for m in speech.update().values() if m.id > message.id and "Orca" in m.client
+             and "END" in m.events]
+    if not heard:
+        raise Failure("none of Orca's announcements after the drawn card was heard to its end")
+
+    # The next hand, and a new game asked for in its middle.
+    key("alt+s")
+    deal_heard(orca)
+    key("ctrl+n")
+    orca.expect(re.compile(r"alert New Game\.?"), "the New Game box's title")
+    orca.expect("There is currently a game in progress. / Are you shure you want to start a new "
+                "game?", "the New Game box's text")
+    orca.expect("Yes push button.")
+    key("alt+n")
+    orca.expect("Player read only text.", "the player's box when the question has gone")
+
+    # Closing the window in the middle of a hand asks first; Yes ends the program.
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Ventrelle$"],
+                            capture_output=True, text=True, check=True).stdout.split()[0]
+    subprocess.run(["/usr/bin/python3", close, window], check=True)
+    orca.expect(re.compile(r"alert Exit Game\.?"), "the Exit Game box's title")
+    orca.expect("Yes push button.")
+    key("alt+y")
+
+
+def write_logs(out, orca, speech):
+    with open(os.path.join(out, "transcript.txt"), "w") as transcript:
+        transcript.writelines(line + "\n" for line in orca.log.update())
+    with open(os.path.join(out, "speech.txt"), "w") as queued:
+        for message in speech.update().values():
+            queued.write(f"{message.id}\t{message.client}\t{','.join(message.events)}\t"
+                         f"{message.text}\n")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    for option in ("--out", "--orca-log", "--speech-log", "--close"):
+        parser.add_argument(option, required=True)
+    args = parser.parse_args()
+    orca = Listener(args.orca_log)
+    speech = SpeechLog(args.speech_log)
+    try:
+        play(orca, speech, args.close)
+    except Failure as failure:
+        print(f"FAIL: {failure}", file=sys.stderr)
+        return 1
+    finally:
+        write_logs(args.out, orca, speech)
+    print("ok: everything was said, in order")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
