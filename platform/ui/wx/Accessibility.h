@@ -11,8 +11,8 @@ namespace ui::wx {
 // goes on the inner view, which is what takes the focus.
 void SetAccessibleName(wxWindow& widget, const std::string& name);
 
-// Makes the label widget `label` the label of `target` (its inner view for scrolled widgets),
-// or of nothing when target is null. wx ties every label to whatever widget is created next.
+// Makes the label widget `label` (a PlainLabel) the label of `target` (its inner view for
+// scrolled widgets), or of nothing when target is null.
 void SetLabelTarget(wxWindow& label, wxWindow* target);
 
 // Fills in what GTK's list accessibility leaves out, once, after the toolkit has started: a list

@@ -29,10 +29,10 @@ wxWindow* WidgetOf(const WidgetMap& widgets, const Control* control) {
 
 void LabelControls(const Form& form, const WidgetMap& widgets) {
     for (const auto& [control, widget] : widgets) {
-        if (TakesAName(*control)) {
-            SetAccessibleName(*widget, AccessibleNameFor(form, *control));
-        } else if (control->Kind() == ControlKind::Label) {
+        if (control->Kind() == ControlKind::Label) {
             SetLabelTarget(*widget, WidgetOf(widgets, NamedBy(form, *control)));
+        } else if (TakesAName(*control)) {
+            SetAccessibleName(*widget, AccessibleNameFor(form, *control));
         }
     }
 }

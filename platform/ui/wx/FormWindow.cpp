@@ -5,7 +5,6 @@
 #include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/listbox.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <vector>
@@ -16,6 +15,7 @@
 #include "platform/ui/wx/Layout.h"
 #include "platform/ui/wx/ListEnter.h"
 #include "platform/ui/wx/Naming.h"
+#include "platform/ui/wx/PlainLabel.h"
 #include "platform/ui/wx/QuietText.h"
 #include "platform/ui/wx/Text.h"
 
@@ -200,7 +200,7 @@ wxWindow* FormWindow::CreateWidget(Control& control, wxWindow& parent) {
             return list;
         }
         case ControlKind::Label:
-            return new wxStaticText(&parent, wxID_ANY, wxString());
+            return new PlainLabel(&parent);
         case ControlKind::Button: {
             // Not marked as the toolkit's default button: Enter is routed to the form's
             // default button here (PressDefaultButton), and GTK must not press it a second time.
