@@ -20,40 +20,31 @@ check() {
     echo "ok: $2"
 }
 
-# wait_tree WHAT PATTERN: until a line of the game's accessibility tree matches the ERE.
-wait_tree() {
-    local tries=100
-    until xs_atspi_dump "$out/atspi-now.txt" ventra && grep -Eq -- "$2" "$out/atspi-now.txt"; do
-        ((tries-- > 0)) || xs_fail "$1" "$out/atspi-now.txt"
-        sleep 0.1
-    done
-}
-
 log="$out/names.log"
 speech="$out/names-speech.log"
 VENTRA_SPEECH="log:$speech" xs_start "$log" "$ventra"
 reader=$(xs_window '^Screen Reader$' 20) || xs_fail "no Screen Reader window" "$log"
-wait_tree "the reader window is not in the tree" "^ *table cell 'Window-Eyes' \["
+xs_atspi_wait "$out/atspi-now.txt" ventra 10 "^ *table cell 'Window-Eyes' \["
 check first-start "at the first start"
 
 # Closing the reader window without a choice: an OK box.
 xs_close "$reader"
-wait_tree "no message box when the reader window was closed" "^ *alert 'Screen Reader' \["
+xs_atspi_wait "$out/atspi-now.txt" ventra 10 "^ *alert 'Screen Reader' \["
 check ok-box "with an OK box"
 xdotool key Return
-wait_tree "the message box did not close" "^ *frame 'Screen Reader' \[.*\bactive\b"
+xs_atspi_wait "$out/atspi-now.txt" ventra 10 "^ *frame 'Screen Reader' \[.*\bactive\b"
 
 # Window-Eyes chosen; the stake and the bet; then New Game in the middle of the hand.
 xs_keys "$reader" Down Return
 main=$(xs_window '^Ventrelle$' 20) || xs_fail "the main window is not shown" "$log"
-wait_tree "the stakes list never got the focus" "^ *table cell '\\\$1000' \[.*\bfocused\b"
+xs_atspi_wait "$out/atspi-now.txt" ventra 10 "^ *table cell '\\\$1000' \[.*\bfocused\b"
 check main "in the main window"
 xs_keys "$main" Tab space
-wait_tree "the bet list never got the focus" "^ *table cell '\\\$100' \[.*\bfocused\b"
+xs_atspi_wait "$out/atspi-now.txt" ventra 10 "^ *table cell '\\\$100' \[.*\bfocused\b"
 xs_keys "$main" Tab space
 xs_wait_for "$speech" 'you drew the' 15 || xs_fail "no deal" "$speech"
 xs_keys "$main" ctrl+n
-wait_tree "no New Game box" "^ *alert 'New Game' \["
+xs_atspi_wait "$out/atspi-now.txt" ventra 10 "^ *alert 'New Game' \["
 check yes-no-box "with a Yes/No box"
 xdotool key alt+n
 echo "PASS: every control has a name of its own"

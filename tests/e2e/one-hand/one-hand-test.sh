@@ -29,23 +29,10 @@ wait_speech() {
     xs_fail "not spoken $2 times: $1" "$speech"
 }
 
-# atspi_until FILE SECS PATTERN: dumps the game's accessibility tree until a line matches.
-atspi_until() {
-    local tries=$(($2 * 4))
-    while ((tries-- > 0)); do
-        xs_atspi_dump "$1" ventra
-        grep -Eq -- "$3" "$1" && return 0
-        sleep 0.25
-    done
-    xs_fail "nothing in the accessibility tree matches: $3" "$1"
-}
-
-# screenshot WINDOW FILE: the window alone, checked to hold a drawing rather than one colour.
-screenshot() {
-    import -window "$1" "$2" || xs_fail "no screenshot $2"
-    local colours
-    colours=$(convert "$2" -format '%k' info:) || xs_fail "unreadable screenshot $2"
-    ((colours > 1)) || xs_fail "the screenshot $2 is blank"
+# focused_line: the accessibility tree's line of the object that has the focus.
+focused_line() {
+    xs_atspi_dump "$out/atspi-focus.txt" ventra
+    grep -E "\bfocused\b" "$out/atspi-focus.txt" | grep -v "^ *frame " | tail -n 1
 }
 
 # Window-Eyes stored (by the game's own headless mode), so the game starts without asking; its
@@ -57,39 +44,44 @@ speech="$out/one-hand-speech.log"
 VENTRA_SPEECH="log:$speech" xs_start "$log" "$ventra"
 main=$(xs_window '^Ventrelle$' 20) || xs_fail "the main window is not shown" "$log"
 wait_speech "Press f2 for help. " 1 10
-atspi_until "$out/atspi-stakes.txt" 10 "^ *table cell '\\\$1000' \[.*\bfocused\b"
+xs_atspi_wait "$out/atspi-stakes.txt" ventra 10 "^ *table cell '\\\$1000' \[.*\bfocused\b"
 
 # The stake: Tab from the list to its OK button, Space presses it; then the bet the same way.
 xs_keys "$main" Down Tab space
-atspi_until "$out/atspi-bet.txt" 10 "^ *table cell '\\\$100' \[.*\bfocused\b"
+xs_atspi_wait "$out/atspi-bet.txt" ventra 10 "^ *table cell '\\\$100' \[.*\bfocused\b"
 grep -q "table cell 'All \\\$2000'" "$out/atspi-bet.txt" ||
     xs_fail "the bet list does not offer all of \$2000" "$out/atspi-bet.txt"
 xs_keys "$main" Tab space
 
 # The deal: the shuffle sound, the pause, two cards read out.
 wait_speech " you drew the " 2 15
-sleep 1.5
-screenshot "$main" "$out/table.png"
-atspi_until "$out/atspi-table.txt" 10 "^ *push button 'Stay' \["
+xs_atspi_wait "$out/atspi-table.txt" ventra 10 "^ *push button 'Stay' \[.*\bshowing\b"
+xs_window_shot "$main" "$out/table.png"
 
-# Stay: from the player's cards, Tab reaches the Stay button after the dealer's cards and Hit.
-stay_focused() {
-    xs_atspi_dump "$out/atspi-focus.txt" ventra
-    grep -Eq "^ *push button 'Stay' \[.*\bfocused\b" "$out/atspi-focus.txt"
-}
+# Stay: from the player's cards, Tab reaches the Stay button after the dealer's cards and Hit;
+# each Tab is waited for until the focus has moved.
 tabs=0
-until stay_focused; do
+focus=$(focused_line)
+until grep -Eq "^ *push button 'Stay' " <<<"$focus"; do
     ((tabs++ < 6)) || xs_fail "Tab never reached the Stay button" "$out/atspi-focus.txt"
     xs_keys "$main" Tab
-    sleep 0.3
+    tries=100
+    while moved=$(focused_line) && [ "$moved" = "$focus" ]; do
+        ((tries-- > 0)) || xs_fail "Tab did not move the focus" "$out/atspi-focus.txt"
+        sleep 0.1
+    done
+    focus=$moved
 done
-xs_keys "$main" space
-wait_speech "The player stays. " 1 10
+# The game takes no play command until the deal's closing pause is over: press again until
+# Stay is taken (a Stay given while the dealer plays is ignored as well).
+tries=10
+until xs_keys "$main" space && xs_wait_for "$speech" "^speak.*The player stays. " 2; do
+    ((tries-- > 0)) || xs_fail "Stay was never taken" "$speech"
+done
 
 # The results frame, with the account of the hand.
-atspi_until "$out/atspi-results.txt" 40 "^ *push button 'Same Bet' \[.*\bshowing\b"
-sleep 1
-screenshot "$main" "$out/results.png"
+xs_atspi_wait "$out/atspi-results.txt" ventra 40 "^ *push button 'Same Bet' \[.*\bshowing\b"
+xs_window_shot "$main" "$out/results.png"
 grep -Eq "^ *push button 'Exit Game' \[" "$out/atspi-results.txt" ||
     xs_fail "no Exit Game button" "$out/atspi-results.txt"
 
