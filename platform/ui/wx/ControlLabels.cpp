@@ -6,20 +6,6 @@
 namespace ui::wx {
 namespace {
 
-bool TakesAName(const Control& control) {
-    return control.Kind() == ControlKind::TextBox || control.Kind() == ControlKind::ListBox;
-}
-
-// The control that `label` names, or nullptr.
-const Control* NamedBy(const Form& form, const Control& label) {
-    for (const auto& control : form.Controls()) {
-        if (TakesAName(*control) && LabelFor(form, *control) == &label) {
-            return control.get();
-        }
-    }
-    return nullptr;
-}
-
 wxWindow* WidgetOf(const WidgetMap& widgets, const Control* control) {
     const auto found = widgets.find(const_cast<Control*>(control));
     return found != widgets.end() ? found->second : nullptr;
@@ -30,8 +16,8 @@ wxWindow* WidgetOf(const WidgetMap& widgets, const Control* control) {
 void LabelControls(const Form& form, const WidgetMap& widgets) {
     for (const auto& [control, widget] : widgets) {
         if (control->Kind() == ControlKind::Label) {
-            SetLabelTarget(*widget, WidgetOf(widgets, NamedBy(form, *control)));
-        } else if (TakesAName(*control)) {
+            SetLabelTarget(*widget, WidgetOf(widgets, ControlNamedBy(form, *control)));
+        } else if (TakesItsLabelsName(*control)) {
             SetAccessibleName(*widget, AccessibleNameFor(form, *control));
         }
     }

@@ -83,6 +83,11 @@ _QUEUED = re.compile(r"Queueing message \|(.*)\| with priority \d+", re.DOTALL)
 _REPLY = re.compile(r"^\s*(\d+):REPLY:\|(\d{3})-(\d+)\r?\n(?:\d{3}-\S*\r?\n)*\d{3} (\w+)")
 
 
+def _whole(record):
+    ending = record.rstrip("\n").rsplit("\n", 1)[-1]
+    return ending == "|" or _QUEUED.search(record) is not None
+
+
 class SpeechLog:
     def __init__(self, path):
         self._lines = Follower(path)
@@ -122,8 +127,10 @@ class SpeechLog:
             return self.messages
         text = "\n".join(self._pending + lines)
         records = _RECORD.split(text)
-        # The last record may still be growing: keep it for the next call.
-        self._pending = [records.pop()] if records else []
-        for record in records:
+        # The last record may still be growing: kept for the next call unless it is whole (its
+        # last line a lone "|", or a one-line queueing record).
+        last = records.pop() if records else ""
+        self._pending = [] if _whole(last) else [last]
+        for record in records + ([last] if _whole(last) else []):
             self._record(record)
         return self.messages
