@@ -67,11 +67,10 @@ void SetLabelTarget(wxWindow& label, wxWindow* target) {
     }
 }
 
-void PresentAsAlert(wxWindow& window, const std::string& title, const std::string& text) {
+void PresentAsAlert(wxWindow& window, const std::string& title) {
     if (AtkObject* accessible = AccessibleOf(window); accessible != nullptr) {
         atk_object_set_role(accessible, ATK_ROLE_ALERT);
         atk_object_set_name(accessible, ToWx(title).utf8_str());
-        atk_object_set_description(accessible, ToWx(text).utf8_str());
     }
 }
 

@@ -19,7 +19,8 @@ void SetLabelTarget(wxWindow& label, wxWindow* target);
 // row's header cells, which Orca asks for at every move (the bridge then prints a GLib critical).
 void CompleteToolkitAccessibility();
 
-// Presents a message box as an alert named `title`, its text as the alert's description.
-void PresentAsAlert(wxWindow& window, const std::string& title, const std::string& text);
+// Presents a message box as an alert named `title`, so the title is announced (GTK names message
+// boxes after their icon type); a screen reader then reads the box's text, a label of no control.
+void PresentAsAlert(wxWindow& window, const std::string& title);
 
 }  // namespace ui::wx

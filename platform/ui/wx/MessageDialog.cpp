@@ -73,13 +73,12 @@ Answer RunMessageDialog(wxWindow* parent, const MessageBoxRequest& request,
     auto* text = new PlainLabel(&dialog);
     // The text is shown as written: an ampersand in it is not an access key.
     text->SetLabelText(ToWx(ToDisplayText(request.text)));
-    text->Wrap(dialog.FromDIP(420));
     body->Add(text, 1, wxALL | wxALIGN_CENTER_VERTICAL, dialog.FromDIP(10));
     top->Add(body, 1, wxEXPAND);
     AddButtons(dialog, *top, request.buttons);
     dialog.SetSizerAndFit(top);
     dialog.CentreOnParent();
-    PresentAsAlert(dialog, title, ToDisplayText(request.text));
+    PresentAsAlert(dialog, title);
     KeepFocusWhereKeysGo(dialog);
     // Escape and the close command answer "no choice", whatever buttons the box has.
     dialog.Bind(wxEVT_CHAR_HOOK, [&dialog](wxKeyEvent& event) {

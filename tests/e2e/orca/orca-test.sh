@@ -74,8 +74,9 @@ xs_start "$out/orca.out" orca --debug-file "$out/orca-debug.log"
 xs_wait_for "$out/orca-debug.log" "ORCA: Starting ATSPI registry" 60 ||
     xs_fail "Orca did not start" "$out/orca.out"
 
-# The game, at its first start, with its sounds on a silent driver.
-SDL_AUDIODRIVER=dummy xs_start "$out/ventra.log" "$ventra"
+# The game, at its first start, with its sounds on a silent driver and the two hands orca-play.py
+# plays stacked on the deck.
+SDL_AUDIODRIVER=dummy VENTRA_DECK="5 23 45 33 9 52 16 30 8" xs_start "$out/ventra.log" "$ventra"
 /usr/bin/python3 "$here/orca-play.py" --out "$out" \
     --orca-log "$out/orca-debug.log" --speech-log "$out/speechd/speech-dispatcher.log" \
     --close "$XS_LIB_DIR/x-close.py" ||
