@@ -97,6 +97,12 @@ def key(*names):
         time.sleep(0.15)  # lets the game and Orca take keys one at a time, as a person types
 
 
+def say_after(orca, name, wanted, what=None, seconds=WAIT):
+    """Presses a key and waits until Orca says `wanted`."""
+    key(name)
+    return orca.expect(wanted, what, seconds)
+
+
 def press_until_said(orca, name, wanted, what):
     """Presses a key until Orca says `wanted` (a command the game ignores while it pauses)."""
     for attempt in range(5):
@@ -132,23 +138,19 @@ def deal_heard(orca, first_card):
 def double_down(orca, speech):
     """Tab to the dealer's box and on to Double Down; Yes. Returns the game's message that names
     the drawn card."""
-    key("Tab")
-    orca.expect("Dealer read only text.", "the dealer's box named Dealer")
+    say_after(orca, "Tab", "Dealer read only text.", "the dealer's box named Dealer")
     orca.expect("face down", "the dealer's face-down card")
-    key("Tab")
-    orca.expect("Hit push button.")
-    key("Tab")
-    orca.expect("Stay push button.")
-    key("Tab")
-    orca.expect("Double Down push button.")
+    say_after(orca, "Tab", "Hit push button.")
+    say_after(orca, "Tab", "Stay push button.")
+    say_after(orca, "Tab", "Double Down push button.")
     # The game takes no play command until the deal's closing pause is over.
     expect_box(orca, "Double Down",
                "To Double Down means to double your current bet. / If you choose to make this "
                "bet, you will receive only one more card. / This bet will double your current "
                "bet to $200. / Do you want to make this bet?", title_key="space")
     before = max(speech.update(), default=0)
-    key("alt+y")
-    orca.expect("Results read only text.", "the results box when it gets the focus", seconds=40)
+    say_after(orca, "alt+y", "Results read only text.", "the results box when it gets the focus",
+              seconds=40)
     first_line = orca.expect(re.compile(r".+"), "the first line of the results")
     wanted = game_text("Results").splitlines()[0].strip()
     if first_line != wanted:
@@ -176,29 +178,20 @@ def play(orca, speech, close):
     orca.expect("Screen Reader frame.", "the reader window's title")
     orca.expect("Screen Reader.", "the reader list's name")
     orca.expect("JAWS For Windows.", "the reader list's first item")
-    key("Down")
-    orca.expect("Window-Eyes.", "the reader list's second item")
-    key("Up")
-    orca.expect("JAWS For Windows.")
-    key("Return")
-    orca.expect("Ventrelle frame.", "the main window's title")
+    say_after(orca, "Down", "Window-Eyes.", "the reader list's second item")
+    say_after(orca, "Up", "JAWS For Windows.")
+    say_after(orca, "Return", "Ventrelle frame.", "the main window's title")
 
     # The stake and the bet.
     orca.expect("Stakes.", "the stakes list's name")
     orca.expect("$1000.")
-    key("Down")
-    orca.expect("$2000.", "an item of the stakes list")
-    key("Tab")
-    orca.expect("OK push button.")
-    key("space")
-    orca.expect("Bet Amount.", "the bet list's name")
+    say_after(orca, "Down", "$2000.", "an item of the stakes list")
+    say_after(orca, "Tab", "OK push button.")
+    say_after(orca, "space", "Bet Amount.", "the bet list's name")
     orca.expect("$100.")
-    key("Down")
-    orca.expect("$150.", "an item of the bet list")
-    key("Up")
-    orca.expect("$100.")
-    key("Tab")
-    orca.expect("OK push button.")
+    say_after(orca, "Down", "$150.", "an item of the bet list")
+    say_after(orca, "Up", "$100.")
+    say_after(orca, "Tab", "OK push button.")
     key("space")
 
     # The first hand, doubled down: the drawn card is heard whole, and Orca after it.
@@ -217,8 +210,8 @@ def play(orca, speech, close):
     key("ctrl+n")
     expect_box(orca, "New Game", "There is currently a game in progress. / Are you shure you want "
                "to start a new game?")
-    key("alt+n")
-    orca.expect("Player read only text.", "the player's box when the question has gone")
+    say_after(orca, "alt+n", "Player read only text.",
+              "the player's box when the question has gone")
 
     # Closing the window in the middle of a hand asks first; Yes ends the program.
     window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Ventrelle$"],

@@ -57,8 +57,9 @@ a11y_bus_up() {
 }
 tries=300
 until [ -S "$runtime/pulse/native" ] && [ -S "${SPEECHD_ADDRESS#unix_socket:}" ] && a11y_bus_up; do
-    ((tries-- > 0)) || xs_fail "the sound server, speech-dispatcher or the accessibility bus did not start" \
-        "$out/speechd.out"
+    ((tries-- > 0)) ||
+        xs_fail "the sound server, speech-dispatcher or the accessibility bus did not start" \
+            "$out/speechd.out"
     sleep 0.1
 done
 

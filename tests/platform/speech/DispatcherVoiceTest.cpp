@@ -125,17 +125,26 @@ private:
     pid_t m_pid = -1;
 };
 
-TEST(DispatcherVoice, SpeaksInCallOrderAndStopDropsQueuedTexts) {
-    if (!HasServerBinary()) {
-        GTEST_SKIP() << "speech-dispatcher is not installed";
+// The "JFW" voice talking to a private server of its own (skipped where the server is not
+// installed).
+class WithPrivateServer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!HasServerBinary()) {
+            GTEST_SKIP() << "speech-dispatcher is not installed";
+        }
+        ASSERT_TRUE(server.Started());
+        setenv("SPEECHD_ADDRESS", server.Address().c_str(), 1);
+        unsetenv("VENTRA_SPEECH");
+        voice = CreateVoice(Reader::Jfw);
     }
-    TempFolder folder;
-    PrivateServer server(folder);
-    ASSERT_TRUE(server.Started());
-    setenv("SPEECHD_ADDRESS", server.Address().c_str(), 1);
-    unsetenv("VENTRA_SPEECH");
-    auto voice = CreateVoice(Reader::Jfw);
 
+    TempFolder folder;
+    PrivateServer server{folder};
+    std::unique_ptr<speech::Voice> voice;
+};
+
+TEST_F(WithPrivateServer, SpeaksInCallOrderAndStopDropsQueuedTexts) {
     voice->Say("alpha one");
     voice->Say("bravo two");
     voice->Say("charlie three");
@@ -160,16 +169,7 @@ TEST(DispatcherVoice, SpeaksInCallOrderAndStopDropsQueuedTexts) {
 // What a player's speech settings and screen reader rely on: the client is named "ventra" (so
 // speechd.conf can tune it), its texts are messages, which the screen reader's own speech queues
 // behind instead of cutting off, and a stop cancels only its own speech, never the reader's.
-TEST(DispatcherVoice, SpeaksAsVentraAtMessagePriorityAndStopsOnlyItsOwnSpeech) {
-    if (!HasServerBinary()) {
-        GTEST_SKIP() << "speech-dispatcher is not installed";
-    }
-    TempFolder folder;
-    PrivateServer server(folder);
-    ASSERT_TRUE(server.Started());
-    setenv("SPEECHD_ADDRESS", server.Address().c_str(), 1);
-    unsetenv("VENTRA_SPEECH");
-    auto voice = CreateVoice(Reader::Jfw);
+TEST_F(WithPrivateServer, SpeaksAsVentraAtMessagePriorityAndStopsOnlyItsOwnSpeech) {
     voice->Say("india at message priority");
     ASSERT_TRUE(WaitFor(
         [&] { return server.Received("india at message priority") != std::string::npos; }, 10s));
@@ -184,16 +184,7 @@ TEST(DispatcherVoice, SpeaksAsVentraAtMessagePriorityAndStopsOnlyItsOwnSpeech) {
                  server.Logged("STOP all") || server.Logged("STOP ALL"));
 }
 
-TEST(DispatcherVoice, AServerThatGoesAwayIsReportedAndReconnectedLater) {
-    if (!HasServerBinary()) {
-        GTEST_SKIP() << "speech-dispatcher is not installed";
-    }
-    TempFolder folder;
-    PrivateServer server(folder);
-    ASSERT_TRUE(server.Started());
-    setenv("SPEECHD_ADDRESS", server.Address().c_str(), 1);
-    unsetenv("VENTRA_SPEECH");
-    auto voice = CreateVoice(Reader::Jfw);
+TEST_F(WithPrivateServer, AServerThatGoesAwayIsReportedAndReconnectedLater) {
     voice->Say("before the server goes");
     ASSERT_TRUE(WaitFor(
         [&] { return server.Received("before the server goes") != std::string::npos; }, 10s));
