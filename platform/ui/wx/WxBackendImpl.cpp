@@ -8,6 +8,7 @@
 #include <iostream>
 #include <optional>
 
+#include "platform/files/ProgramFolder.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/wx/Guard.h"
 #include "platform/ui/wx/MessageDialog.h"
@@ -39,7 +40,7 @@ WxBackend::~WxBackend() {
 }
 
 std::filesystem::path WxBackend::ProgramFolder() const {
-    return std::filesystem::read_symlink("/proc/self/exe").parent_path();
+    return files::ProgramFolder();
 }
 
 void WxBackend::End() {
