@@ -30,11 +30,12 @@ void txtPlayer_GotFocus(Game& game) {
         Speak(game, " your cards ");
         game.GameScreen.txtPlayer.ResetCaret();
         Delay(game, 10);
-        // Keys handled during the pause may have moved the focus here again (a split shows each
-        // hand anew), and that newer arrival reads the cards, so they are not read once per
-        // arrival; or they may have ended the hand, and there is nothing left to read.
-        if (ReaderIs(game, kJfw) && arrival == game.playerCardsFocusCount &&
-            game.state.GameInProgress) {
+        // The cards are read for this arrival only if the player is still here and the hand is
+        // not over. Keys handled during the pause may have taken the focus elsewhere, brought it
+        // back (a split shows each hand anew: that newer arrival reads them), or ended the hand.
+        const bool stillHere = arrival == game.playerCardsFocusCount &&
+                               game.GameScreen.ActiveControl() == &game.GameScreen.txtPlayer;
+        if (ReaderIs(game, kJfw) && stillHere && game.state.GameInProgress) {
             ReadPlayerCards(game);
         }
     });

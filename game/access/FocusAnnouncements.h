@@ -5,8 +5,9 @@ namespace game {
 
 struct Game;
 
-// " your cards ", the caret to the start, and a second later, under JAWS For Windows, the cards:
-// unless the focus arrived here again meanwhile (that arrival reads them) or the hand is over.
+// " your cards ", the caret to the top, and a second later, under JAWS For Windows, the cards:
+// unless the focus has left them or arrived again meanwhile (that arrival reads them), or the
+// hand is over.
 void txtPlayer_GotFocus(Game& game);
 // " dealers cards " and the caret to the start.
 void txtDealer_GotFocus(Game& game);

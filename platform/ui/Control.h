@@ -14,7 +14,7 @@ class Form;
 
 enum class ControlKind { Frame, TextBox, ListBox, Label, Button, ObjectHost };
 
-// Which property changed, for the back end. Caret: a text box's caret was put at the start of
+// Which property changed, for the back end. Caret: a text box's caret was put back at the top of
 // its text with nothing selected (ResetCaret).
 enum class Property { Caption, Visible, Enabled, Items, ListIndex, Caret };
 
@@ -50,8 +50,9 @@ public:
     int ListIndex() const { return m_listIndex; }
     void SetListIndex(int index);
 
-    // Text boxes: puts the caret at the start of the text with nothing selected. The back end
-    // acts on it whatever the caret's place, which the user moves without the model knowing.
+    // Text boxes: puts the caret at the top of the text with nothing selected (the windowed back
+    // end skips leading empty lines, as it does when the text is set). The back end acts on it
+    // whatever the caret's place, which the user moves without the model knowing.
     void ResetCaret();
 
     // Moves the keyboard focus here (the got-focus event follows); nothing happens when the

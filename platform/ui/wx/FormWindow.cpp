@@ -262,7 +262,7 @@ void FormWindow::ApplyChange(Control& control, Property property) {
             break;
         case Property::Caret:
             if (auto* text = dynamic_cast<wxTextCtrl*>(widget); text != nullptr) {
-                text->SetInsertionPoint(0);
+                ResetCaret(*text);
             }
             break;
         case Property::ListIndex:

@@ -108,13 +108,16 @@ expect_said " your cards "
 if [ "$reader" = JFW ]; then
     expect_said "Your cards "
 fi
-first_card=$(grep -m1 -F " you drew the " "$speech" | sed 's/.* you drew the //')
+first_card=$(grep -F " you drew the " "$speech" | sed -n '1s/.* you drew the //p')
+second_card=$(grep -F " you drew the " "$speech" | sed -n '2s/.* you drew the //p')
+line_is() { test "$(caret | cut -f3)" = "$1"; }
 
-# Up and Down move through the card lines; the game's own keys leave the caret where it is.
-wait_until 10 test "$(caret | cut -f1)" = 0 || xs_fail "the caret is not at the start: $(caret)"
+# The caret starts at the top of the cards (the first card: the first line is empty); Up and
+# Down move through the card lines; the game's own keys leave the caret where it is.
+wait_until 10 line_is "$first_card" || xs_fail "the caret is not on \"$first_card\": $(caret)"
 xs_keys "$main" Down
-wait_until 5 test "$(caret | cut -f3)" = "$first_card" ||
-    xs_fail "Down did not move to the first card \"$first_card\": $(caret)"
+wait_until 5 line_is "$second_card" ||
+    xs_fail "Down did not move to the second card \"$second_card\": $(caret)"
 before=$(caret)
 xs_keys "$main" F2 "$read_dealer" "$read_mine" shift+"$read_dealer"
 expect_said "This is the player text box which contains your cards. "
@@ -122,7 +125,9 @@ expect_said "$help_line"
 expect_said "Dealer's card" 2
 [ "$(caret)" = "$before" ] || xs_fail "a key of the game moved the caret or selected: $(caret)"
 xs_keys "$main" Up
-wait_until 5 test "$(caret | cut -f1)" = 0 || xs_fail "Up did not go back to the top: $(caret)"
+wait_until 5 line_is "$first_card" || xs_fail "Up did not go back to the first card: $(caret)"
+xs_keys "$main" Up
+wait_until 5 test "$(caret | cut -f1)" = 0 || xs_fail "Up did not reach the empty first line: $(caret)"
 xs_keys "$main" "$stakes"
 expect_said 'Stakes = $900'
 expect_said 'Current Bet=$100'
@@ -130,11 +135,7 @@ screenshot "$main" "$out/$reader-table.png"
 
 # Hit (a play given while the deal still pauses is ignored, so press until a card comes), then
 # stay, which a bust makes pointless but harmless.
-hit_card() {
-    xs_keys "$main" "$hit"
-    wait_until 2 at_least " you drew the " 3
-}
-wait_until 15 hit_card || xs_fail "the hit key gave no card" "$speech"
+press_until "$hit" wait_until 2 at_least " you drew the " 3
 xs_keys "$main" "$stay"
 
 # The results, their help, and Enter on them dealing the next hand.

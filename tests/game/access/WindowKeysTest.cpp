@@ -168,6 +168,21 @@ TEST(WindowKeys, EachResultsButtonSpeaksItsHelp) {
         R"({"t":12000,"ev":"speak","reader":"JFW","text":"Press enter on this button to exit the game. "})");
 }
 
+TEST(WindowKeys, UnderJawsTabbingAwayWithinTheSecondLeavesTheCardsUnread) {
+    Scenario scenario;
+    ASSERT_EQ(RunGame(scenario,
+                      "setting Ventrelle StartUp Reader \"JFW\"\ndeck 10 23 8 26\n"
+                      "start\nwait 2000\nkey Enter\nkey Enter\nwait 1600\nkey Tab\n"
+                      "wait 3000\n"),
+              0);
+    Lines speech = scenario.Events("speak");
+    EXPECT_EQ(Lines(speech.end() - 2, speech.end()),
+              (Lines{
+                  R"({"t":3500,"ev":"speak","reader":"JFW","text":" your cards "})",
+                  R"({"t":3600,"ev":"speak","reader":"JFW","text":" dealers cards "})",
+              }));
+}
+
 TEST(WindowKeys, UnderJawsOnlyTheLatestArrivalOfTheFocusReadsTheCardsAndOnlyDuringTheHand) {
     Scenario scenario;
     // A pair of 8s split: each hand gets the focus and is stayed on within that second.
