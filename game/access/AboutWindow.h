@@ -9,7 +9,7 @@ struct Game;
 
 // The notice and web-site lines of the About window.
 inline constexpr std::string_view kAboutNotice =
-    "Ventrelle and its Sonivel sound control are made by the Ventrelle developers.";
+    "Copyright 2026 The Ventrelle developers. All rights reserved.";
 inline constexpr std::string_view kAboutWebSite = "Web site: none; the help topics open with F1.";
 
 namespace about {

@@ -48,7 +48,7 @@ TEST(HelpMenu, F1OpensTheHelpDocumentFromAnywhereInTheMainWindow) {
 const Lines kAboutOpens{
     R"({"t":2000,"ev":"caption","control":"lblVersion","value":"Version 1.0.0"})",
     R"({"t":2000,"ev":"caption","control":"lblTitle","value":"About "})",
-    R"({"t":2000,"ev":"caption","control":"lblDisclaimer","value":"Ventrelle and its Sonivel sound control are made by the Ventrelle developers."})",
+    R"({"t":2000,"ev":"caption","control":"lblDisclaimer","value":"Copyright 2026 The Ventrelle developers. All rights reserved."})",
     R"({"t":2000,"ev":"caption","control":"lblDescription","value":"Web site: none; the help topics open with F1."})",
     R"({"t":2000,"ev":"form","name":"frmAbout","state":"shown"})",
     R"({"t":2000,"ev":"focus","control":"cmdOK"})",
