@@ -1,15 +1,12 @@
 #include "tests/game/play/RandomPlayer.h"
 
-#include <functional>
-#include <istream>
 #include <optional>
-#include <ostream>
 #include <random>
+#include <string>
 
-#include "game/shell/HeadlessGame.h"
 #include "game/shell/StartUp.h"
 #include "tests/game/cards/HandScenario.h"
-#include "tests/support/LineStreams.h"
+#include "tests/game/shell/LiveGame.h"
 
 namespace game::test {
 
@@ -51,12 +48,9 @@ public:
     RandomPlayer(Scenario& scenario, const RandomPlayOptions& options)
         : m_options(options),
           m_random(options.seed),
-          m_source([this] { return NextCommand(); }),
-          m_sink([this](const std::string& line) { OnTrace(line); }),
-          m_script(&m_source),
-          m_trace(&m_sink),
-          m_backend(m_script, m_trace, scenario.Folder()),
-          m_game(m_backend, scenario.StoreFile()) {}
+          m_game(
+              scenario, [this] { return NextCommand(); },
+              [this](const std::string& line) { OnTrace(line); }) {}
 
     RandomPlayResult Play() {
         m_result.status = m_game.Run([this] {
@@ -228,12 +222,7 @@ private:
 
     RandomPlayOptions m_options;
     std::mt19937 m_random;
-    testing_support::LineSource m_source;
-    testing_support::LineSink m_sink;
-    std::istream m_script;
-    std::ostream m_trace;
-    ui::HeadlessBackend m_backend;
-    HeadlessGame m_game;
+    LiveGame m_game;
     RandomPlayResult m_result;
 
     bool m_started = false;

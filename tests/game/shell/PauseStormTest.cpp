@@ -10,10 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/HeadlessGame.h"
 #include "game/shell/StartUp.h"
 #include "tests/game/cards/HandScenario.h"
-#include "tests/support/LineStreams.h"
+#include "tests/game/shell/LiveGame.h"
 
 namespace game::test {
 namespace {
@@ -124,12 +123,9 @@ public:
     StormPlayer(Scenario& scenario, std::uint32_t seed, int commands)
         : m_random(seed),
           m_commandsLeft(commands),
-          m_source([this] { return NextCommand(); }),
-          m_sink([this](const std::string& line) { OnTrace(line); }),
-          m_script(&m_source),
-          m_trace(&m_sink),
-          m_backend(m_script, m_trace, scenario.Folder()),
-          m_game(m_backend, scenario.StoreFile()) {}
+          m_game(
+              scenario, [this] { return NextCommand(); },
+              [this](const std::string& line) { OnTrace(line); }) {}
 
     int Play() {
         return m_game.Run([this] {
@@ -248,12 +244,7 @@ private:
 
     std::mt19937 m_random;
     int m_commandsLeft;
-    testing_support::LineSource m_source;
-    testing_support::LineSink m_sink;
-    std::istream m_script;
-    std::ostream m_trace;
-    ui::HeadlessBackend m_backend;
-    HeadlessGame m_game;
+    LiveGame m_game;
 
     bool m_started = false;
     bool m_box = false;
