@@ -5,48 +5,13 @@
 # Run inside tests/e2e/lib/xvfb-session.sh:  xvfb-session.sh --output DIR -- one-hand-test.sh VENTRA
 set -uo pipefail
 source "$XS_HELPERS"
+source "$XS_LIB_DIR/game-helpers.sh"
 ventra=$1
 out=$XS_OUTPUT
 rm -f "$out"/*.log "$out"/*.png "$out"/atspi-*.txt
 
 # The sounds play on SDL's silent driver, in real time as on a sound card.
 export SDL_AUDIODRIVER=dummy
-
-# speech_count PATTERN: how many spoken lines contain PATTERN.
-speech_count() {
-    local count
-    count=$(grep -c -F -- "$1" "$speech" 2>/dev/null)
-    echo "${count:-0}"
-}
-
-# wait_speech PATTERN COUNT SECS: until COUNT spoken lines contain PATTERN.
-wait_speech() {
-    local tries=$(($3 * 10))
-    while ((tries-- > 0)); do
-        (($(speech_count "$1") >= $2)) && return 0
-        sleep 0.1
-    done
-    xs_fail "not spoken $2 times: $1" "$speech"
-}
-
-# atspi_until FILE SECS PATTERN: dumps the game's accessibility tree until a line matches.
-atspi_until() {
-    local tries=$(($2 * 4))
-    while ((tries-- > 0)); do
-        xs_atspi_dump "$1" ventra
-        grep -Eq -- "$3" "$1" && return 0
-        sleep 0.25
-    done
-    xs_fail "nothing in the accessibility tree matches: $3" "$1"
-}
-
-# screenshot WINDOW FILE: the window alone, checked to hold a drawing rather than one colour.
-screenshot() {
-    import -window "$1" "$2" || xs_fail "no screenshot $2"
-    local colours
-    colours=$(convert "$2" -format '%k' info:) || xs_fail "unreadable screenshot $2"
-    ((colours > 1)) || xs_fail "the screenshot $2 is blank"
-}
 
 # Window-Eyes stored (by the game's own headless mode), so the game starts without asking; its
 # speech goes to a log.
@@ -94,14 +59,5 @@ grep -Eq "^ *push button 'Exit Game' \[" "$out/atspi-results.txt" ||
     xs_fail "no Exit Game button" "$out/atspi-results.txt"
 
 # "E&xit Game" by its access key ends the program without a question.
-xs_keys "$main" alt+x
-tries=100
-while ((tries-- > 0)) && kill -0 "$XS_PID" 2>/dev/null; do
-    sleep 0.1
-done
-kill -0 "$XS_PID" 2>/dev/null && xs_fail "the program did not end after Exit Game" "$log"
-wait "$XS_PID"
-status=$?
-[ "$status" -eq 0 ] || xs_fail "the program ended with status $status" "$log"
-grep -q "Sounds Module" "$log" && xs_fail "a sound could not be played" "$log"
+exit_game "$main" "$log"
 echo "PASS: one hand in the window"
