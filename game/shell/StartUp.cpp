@@ -40,6 +40,7 @@ void CancelPendingResults(Game& game) {
     screen.tmrPlayerWins.SetEnabled(false);
     screen.tmrDealerWins.SetEnabled(false);
     screen.tmrDraw.SetEnabled(false);
+    screen.tmrSplit.SetEnabled(false);
 }
 
 }  // namespace game

@@ -16,7 +16,7 @@ void tmrBeginGame_Timer(Game& game);
 void BeginGame(Game& game);
 
 // Switches off the timers of a results window still due to open (the player's win, the dealer's
-// win, a draw), so that it does not open over a new game.
+// win, a draw, the hands of a split), so that it does not open over a new game.
 void CancelPendingResults(Game& game);
 
 }  // namespace game

@@ -103,6 +103,23 @@ TEST(NewGameStorm, CtrlNDuringTheDealersTurnStartsAfreshAfterItWithoutTheResults
     EXPECT_NE(scenario.Events("state").back().find(R"("frame":"frameStakes")"), std::string::npos);
 }
 
+TEST(NewGameStorm, CtrlNDuringASplitsDealerTurnStartsAfreshWithoutTheResults) {
+    Scenario scenario;
+    // Two eights split; hand 1 is 20, hand 2 is 17, the dealer plays once for both.
+    const std::vector<int> eights = {8, 23, 21, 34, 2, 13, 22};
+    ASSERT_EQ(
+        RunGame(scenario, HandScript(eights,
+                                     "click btnSplit\nanswer yes\nclick btnHit\n"
+                                     "click btnStay\nwait 2000\nclick btnStay\n" +
+                                         Repeat("key Ctrl+N\n", 1000) + "wait 15000\ndump\n")),
+        0);
+    const Lines& lines = scenario.Lines();
+    EXPECT_LT(IndexOf(lines, R"("name":"tmrSplit","enabled":true)"), IndexOf(lines, kHelpHint));
+    EXPECT_EQ(CountLines(lines, R"("control":"frameResults","value":true)"), 0u) << Tail(lines);
+    EXPECT_EQ(CountLines(lines, kHelpHint), 1u);
+    EXPECT_NE(scenario.Events("state").back().find(R"("frame":"frameStakes")"), std::string::npos);
+}
+
 TEST(ExitStorm, ExitRefusedByTheHundredThousandInsideThePauseAfterNo) {
     Scenario scenario;
     // A hand in play, so that every Exit asks; each No pauses, and the next Exit comes inside.
