@@ -191,7 +191,7 @@ void RemoveStaleTemporaries(const std::filesystem::path& file) {
 std::filesystem::path KeepDamaged(const std::filesystem::path& file) {
     constexpr int kMostCopies = 1000;
     for (int copy = 1; copy <= kMostCopies; ++copy) {
-        const std::filesystem::path aside =
+        std::filesystem::path aside =
             WithSuffix(file, copy == 1 ? ".damaged" : ".damaged-" + std::to_string(copy));
         std::error_code error;
         if (std::filesystem::exists(std::filesystem::symlink_status(aside, error))) {
