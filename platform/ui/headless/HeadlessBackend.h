@@ -86,8 +86,9 @@ private:
         std::uint64_t order;  // timers due at the same time fire in the order they were armed
     };
 
-    // The event loop every Backend loop runs on: posted work, due timers, then the next command.
+    // RunScript's run, with the status the script gives (a failed trace is RunScript's to add).
     int RunToTheEnd(const std::function<void()>& entry);
+    // The event loop every Backend loop runs on: posted work, due timers, then the next command.
     void Pump(const Loop& loop);
     bool RunPosted();
     bool FireDueTimer(const Loop& loop);
