@@ -11,15 +11,12 @@
 #include "game/shell/CommandLine.h"
 #include "game/shell/HeadlessGame.h"
 #include "game/shell/Program.h"
+#include "platform/files/ProgramFolder.h"
 #include "platform/settings/Store.h"
 #include "platform/ui/headless/FileInput.h"
 #include "platform/ui/wx/WxBackend.h"
 
 namespace {
-
-std::filesystem::path ProgramFolder() {
-    return std::filesystem::read_symlink("/proc/self/exe").parent_path();
-}
 
 int RunWindowed(int& argc, char** argv) {
     std::unique_ptr<ui::Backend> backend = ui::CreateWxBackend(argc, argv);
@@ -67,7 +64,8 @@ int RunHeadless(const game::CommandLine& commandLine, const ui::ClosedStreams& c
         input = std::make_unique<ui::FileInput>();
     }
     std::istream script(input.get());
-    return game::RunHeadless(script, std::cout, ProgramFolder(), settings::Store::DefaultPath());
+    return game::RunHeadless(script, std::cout, files::ProgramFolder(),
+                             settings::Store::DefaultPath());
 }
 
 }  // namespace

@@ -1,11 +1,17 @@
 # Helpers for tests of the game's real window, sourced after xvfb-session.sh's helpers:
 #   source "$XS_HELPERS"; source "$XS_LIB_DIR/game-helpers.sh"
-# The speech functions read the log that VENTRA_SPEECH=log:FILE writes, named by $speech.
+# Every one waits on a condition, never for a fixed time. The speech functions read the log that
+# VENTRA_SPEECH=log:FILE writes, named by $speech; $main is the main window, $out the output.
 #   speech_count PATTERN           how many spoken lines contain PATTERN
 #   wait_speech PATTERN COUNT SECS until COUNT spoken lines contain PATTERN (fails the test)
-#   atspi_until FILE SECS PATTERN  dumps the game's accessibility tree into FILE until a line
-#                                  matches the extended PATTERN (fails the test)
-#   screenshot WINDOW FILE         the window alone, checked to hold a drawing, not one colour
+#   atspi_until FILE SECS PATTERN... dumps the game's accessibility tree into FILE until every
+#                                  extended PATTERN matches a line (fails the test)
+#   screenshot WINDOW FILE         the window alone, once it holds a drawing, not one colour
+#   focused_line                   the accessibility tree's line of the control with the focus
+#   tab_to CAPTION                 Tab until the button CAPTION has the focus, each Tab waited
+#                                  for until the focus has moved
+#   press_until KEY COMMAND...     presses KEY in the main window until COMMAND (a bounded wait)
+#                                  succeeds: the game takes no play command while it pauses
 #   exit_game WINDOW LOG           "E&xit Game" ends the program at once, cleanly (below)
 
 speech_count() {
@@ -24,20 +30,39 @@ wait_speech() {
 }
 
 atspi_until() {
-    local tries=$(($2 * 4))
-    while ((tries-- > 0)); do
-        xs_atspi_dump "$1" ventra
-        grep -Eq -- "$3" "$1" && return 0
-        sleep 0.25
-    done
-    xs_fail "nothing in the accessibility tree matches: $3" "$1"
+    xs_atspi_wait "$1" ventra "$2" "${@:3}"
 }
 
 screenshot() {
-    import -window "$1" "$2" || xs_fail "no screenshot $2"
-    local colours
-    colours=$(convert "$2" -format '%k' info:) || xs_fail "unreadable screenshot $2"
-    ((colours > 1)) || xs_fail "the screenshot $2 is blank"
+    xs_window_shot "$1" "$2"
+}
+
+focused_line() {
+    xs_atspi_dump "$out/atspi-focus.txt" ventra
+    grep -E "\bfocused\b" "$out/atspi-focus.txt" | grep -v "^ *frame " | tail -n 1
+}
+
+tab_to() {
+    local tabs=0 tries focus moved
+    focus=$(focused_line)
+    until grep -Eq "^ *push button '$1' " <<<"$focus"; do
+        ((tabs++ < 12)) || xs_fail "Tab never reached the $1 button" "$out/atspi-focus.txt"
+        xs_keys "$main" Tab
+        tries=100
+        while moved=$(focused_line) && [ "$moved" = "$focus" ]; do
+            ((tries-- > 0)) || xs_fail "Tab did not move the focus" "$out/atspi-focus.txt"
+            sleep 0.1
+        done
+        focus=$moved
+    done
+}
+
+press_until() {
+    local key=$1 tries=10
+    shift
+    until xs_keys "$main" "$key" && "$@"; do
+        ((tries-- > 0)) || xs_fail "$key was never taken" "${speech:-}"
+    done
 }
 
 # exit_game WINDOW LOG: "E&xit Game" by its access key must end the program (started with

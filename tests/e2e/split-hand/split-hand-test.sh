@@ -18,13 +18,7 @@ export SDL_AUDIODRIVER=dummy SDL_NO_SIGNAL_HANDLERS=1
 
 # press CAPTION: Tab through the table until the button has the focus, then Space presses it.
 press() {
-    local tabs=0
-    until xs_atspi_dump "$out/atspi-focus.txt" ventra &&
-        grep -Eq "^ *push button '$1' \[.*\bfocused\b" "$out/atspi-focus.txt"; do
-        ((tabs++ < 12)) || xs_fail "Tab never reached the $1 button" "$out/atspi-focus.txt"
-        xs_keys "$main" Tab
-        sleep 0.2
-    done
+    tab_to "$1"
     xs_keys "$main" space
 }
 
@@ -43,11 +37,12 @@ atspi_until "$out/atspi-bet.txt" 10 "^ *table cell '\\\$100' \[.*\bfocused\b"
 xs_keys "$main" Tab space
 wait_speech " you drew the 8 of Diamonds" 1 15
 atspi_until "$out/atspi-table.txt" 10 "^ *push button 'Split Pair' \["
-sleep 1
 
 # The split: the question is a dialog of its own, which has to be given the focus here (there is
-# no window manager); Alt+Y answers Yes.
-press "Split Pair"
+# no window manager); Alt+Y answers Yes. The game takes the command once the deal's closing
+# pause is over.
+tab_to "Split Pair"
+press_until space xs_window '^Split Pairs$' 2 >/dev/null
 question=$(xs_window '^Split Pairs$' 10) || xs_fail "no split question" "$log"
 xs_keys "$question" alt+y
 wait_speech " you drew the 2 of Spades" 1 10
@@ -59,14 +54,12 @@ wait_speech " you drew the King of Spades" 1 10
 press "Stay"
 wait_speech "Hand #2" 1 10
 wait_speech " you drew the 9 of Diamonds" 1 10
-sleep 0.5
 screenshot "$main" "$out/hand2.png"
 press "Stay"
 
 # The dealer stays on 18: hand 1 wins, hand 2 loses, both in the results frame.
 wait_speech "The Dealer stays. " 1 15
 atspi_until "$out/atspi-results.txt" 20 "^ *push button 'Same Bet' \[.*\bshowing\b"
-sleep 1
 screenshot "$main" "$out/results.png"
 for expected in 'Hand number  1:\r\nYou win $100 which is the amount of your bet.\r\n' \
     'Hand number  2:\r\nYou Lose $100 which is the amount of your bet.\r\n'; do
