@@ -12,6 +12,7 @@
 #include "game/access/ReaderForm.h"
 #include "game/shell/GameScreenForm.h"
 #include "game/shell/GameState.h"
+#include "game/shell/Operations.h"
 #include "game/sound/SonivelHost.h"
 #include "platform/settings/Store.h"
 #include "platform/speech/Voice.h"
@@ -47,6 +48,10 @@ struct Game {
     // A deal or a play command is running, perhaps pausing: play commands given meanwhile are
     // ignored, so that none acts twice on one hand.
     bool playBusy = false;
+    // The operations running now, and work waiting until none runs.
+    Operations operations{backend};
+    // A New Game is under way (in its pauses): another asked for meanwhile is that same one.
+    bool newGameRunning = false;
 
     GameScreenForm GameScreen;
     ReaderForm frmReader;
