@@ -7,9 +7,9 @@
 #include <type_traits>
 #include <utility>
 
-namespace game {
+#include "game/shell/Game.h"
 
-struct Game;
+namespace game {
 
 enum class Report {
     // The description followed by the place text, e.g. " in Delay()".
@@ -21,11 +21,12 @@ enum class Report {
 // Shows one failure as `report` says.
 void ReportError(Game& game, Report report, std::string_view place, std::string_view description);
 
-// Runs an operation's body under the common error handler. A body with a result gives the
-// result's default value when it fails. Only std::exception is caught: the end of the program
-// (ui::ProgramEnded) passes through.
+// Runs an operation's body under the common error handler, counted as running meanwhile
+// (Operations.h). A body with a result gives the result's default value when it fails. Only
+// std::exception is caught: the end of the program (ui::ProgramEnded) passes through.
 template <class Body>
 std::invoke_result_t<Body> Guarded(Game& game, Report report, std::string_view place, Body&& body) {
+    const Operations::Scope running(game.operations);
     try {
         return std::forward<Body>(body)();
     } catch (const std::exception& error) {

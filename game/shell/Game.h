@@ -12,6 +12,7 @@
 #include "game/access/ReaderForm.h"
 #include "game/shell/GameScreenForm.h"
 #include "game/shell/GameState.h"
+#include "game/shell/Operations.h"
 #include "game/sound/SonivelHost.h"
 #include "platform/settings/Store.h"
 #include "platform/speech/Voice.h"
@@ -50,6 +51,10 @@ struct Game {
     // How often the player's cards have got the focus: under JAWS the cards are read a second
     // after an arrival, and only for the latest one, however many arrived during that second.
     std::uint32_t playerCardsFocusCount = 0;
+    // The operations running now, and work waiting until none runs.
+    Operations operations{backend};
+    // A New Game is under way (in its pauses): another asked for meanwhile is that same one.
+    bool newGameRunning = false;
 
     GameScreenForm GameScreen;
     ReaderForm frmReader;

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iostream>
 #include <string>
 
 #include "game/shell/StartUp.h"
 #include "game/shell/StateDump.h"
+#include "platform/ui/headless/ScriptReader.h"
 
 namespace game {
 
@@ -19,7 +21,7 @@ Number ParseNumber(const std::string& text, Number low, Number high, const std::
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
         throw ui::ScriptError(what + " must be a number from " + std::to_string(low) + " to " +
-                              std::to_string(high) + ", not \"" + text + "\"");
+                              std::to_string(high) + ", not " + ui::QuoteWord(text));
     }
     return value;
 }
@@ -107,7 +109,11 @@ int RunHeadless(std::istream& script, std::ostream& trace,
                 const std::filesystem::path& storeFile) {
     ui::HeadlessBackend backend(script, trace, programFolder);
     HeadlessGame game(backend, storeFile);
-    return game.Run();
+    const int status = game.Run();
+    if (!backend.TraceError().empty()) {
+        std::cerr << "ventra: cannot write the trace: " << backend.TraceError() << '\n';
+    }
+    return status;
 }
 
 }  // namespace game

@@ -34,7 +34,8 @@ private:
     Game m_game;
 };
 
-// `ventra --headless`: the script from `script`, the trace to `trace`.
+// `ventra --headless`: the script from `script`, the trace to `trace`. A trace that cannot be
+// written ends the run with status 1 and the reason on standard error.
 int RunHeadless(std::istream& script, std::ostream& trace,
                 const std::filesystem::path& programFolder, const std::filesystem::path& storeFile);
 

@@ -28,14 +28,19 @@ void tmrBeginGame_Timer(Game& game) {
 
 void BeginGame(Game& game) {
     Guarded(game, Report::ShowError, " BeginGame()", [&] {
-        GameScreenForm& screen = game.GameScreen;
-        screen.tmrPlayerWins.SetEnabled(false);
-        screen.tmrDealerWins.SetEnabled(false);
-        screen.tmrDraw.SetEnabled(false);
-        screen.ShuffleNeeded = true;
+        CancelPendingResults(game);
+        game.GameScreen.ShuffleNeeded = true;
         Player1Hide(game);
         LoadStakes(game);
     });
+}
+
+void CancelPendingResults(Game& game) {
+    GameScreenForm& screen = game.GameScreen;
+    screen.tmrPlayerWins.SetEnabled(false);
+    screen.tmrDealerWins.SetEnabled(false);
+    screen.tmrDraw.SetEnabled(false);
+    screen.tmrSplit.SetEnabled(false);
 }
 
 }  // namespace game

@@ -15,4 +15,8 @@ void tmrBeginGame_Timer(Game& game);
 // A new game: pending results windows cancelled, a shuffle due, the stakes frame opened.
 void BeginGame(Game& game);
 
+// Switches off the timers of a results window still due to open (the player's win, the dealer's
+// win, a draw, the hands of a split), so that it does not open over a new game.
+void CancelPendingResults(Game& game);
+
 }  // namespace game

@@ -4,9 +4,61 @@
 
 namespace json {
 
+namespace {
+
+constexpr std::string_view kReplacement = "\xef\xbf\xbd";  // U+FFFD
+
+// One step over text from a byte of 0x80 or above: a whole UTF-8 character, or the bytes that
+// one U+FFFD replaces (the lead byte and the continuation bytes that could still have begun a
+// valid character). Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+struct Utf8Step {
+    std::size_t length;
+    bool valid;
+};
+
+Utf8Step NextUtf8(std::string_view s) {
+    const auto lead = static_cast<unsigned char>(s[0]);
+    std::size_t length = 0;
+    unsigned char low = 0x80;  // the range of the second byte
+    unsigned char high = 0xbf;
+    if (lead >= 0xc2 && lead <= 0xdf) {
+        length = 2;
+    } else if (lead >= 0xe0 && lead <= 0xef) {
+        length = 3;
+        low = lead == 0xe0 ? 0xa0 : 0x80;
+        high = lead == 0xed ? 0x9f : 0xbf;
+    } else if (lead >= 0xf0 && lead <= 0xf4) {
+        length = 4;
+        low = lead == 0xf0 ? 0x90 : 0x80;
+        high = lead == 0xf4 ? 0x8f : 0xbf;
+    } else {
+        return {1, false};
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto c = i < s.size() ? static_cast<unsigned char>(s[i]) : 0;
+        if (c < (i == 1 ? low : 0x80) || c > (i == 1 ? high : 0xbf)) {
+            return {i, false};
+        }
+    }
+    return {length, true};
+}
+
+}  // namespace
+
 void AppendQuoted(std::string& out, std::string_view s) {
     out += '"';
-    for (char c : s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            const Utf8Step step = NextUtf8(s.substr(i));
+            if (step.valid) {
+                out.append(s, i, step.length);
+            } else {
+                out += kReplacement;
+            }
+            i += step.length - 1;
+            continue;
+        }
         switch (c) {
             case '"':
                 out += "\\\"";

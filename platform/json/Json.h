@@ -28,7 +28,8 @@ public:
     Value(Array a) : m_data(std::move(a)) {}
     Value(Object o) : m_data(std::move(o)) {}
 
-    // One line, no spaces, strings escaped as JSON requires (bytes >= 0x80 pass through).
+    // One line, no spaces, strings escaped as JSON requires. UTF-8 passes through; bytes that
+    // are not UTF-8 become U+FFFD, so the line is always valid UTF-8.
     std::string Dump() const;
 
 private:
@@ -38,7 +39,7 @@ private:
         nullptr};
 };
 
-// Appends s to out as a quoted JSON string.
+// Appends s to out as a quoted JSON string, as Dump does.
 void AppendQuoted(std::string& out, std::string_view s);
 
 }  // namespace json

@@ -1,5 +1,6 @@
 #include "platform/settings/Format.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace settings {
@@ -7,6 +8,7 @@ namespace {
 
 constexpr std::string_view kHeader = "# Ventrelle settings 1";
 constexpr std::string_view kTrailer = "# end";
+constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
 
 // Key paths and value names sit where "=", "[", "]" and a leading "#" have a meaning.
 enum class Field { Name, Value };
@@ -56,18 +58,18 @@ std::optional<int> HexDigit(char c) {
 
 class Parser {
 public:
-    explicit Parser(std::string_view text) : m_text(text) {}
+    // An editor may have put a byte-order mark in front.
+    explicit Parser(std::string_view text)
+        : m_text(text.starts_with(kByteOrderMark) ? text.substr(kByteOrderMark.size()) : text) {}
 
     Tree Parse() {
-        if (NextLine() != kHeader) {
+        if (m_text.empty() || NextLine() != kHeader) {
             Fail("the first line does not name the format");
         }
         std::string key;
         bool haveKey = false;
-        while (true) {
-            if (m_pos >= m_text.size()) {
-                Fail("the file ends before its last line (\"# end\")");
-            }
+        // A file that lost its last line to an editor is read as far as it goes.
+        while (m_pos < m_text.size()) {
             const std::string_view line = NextLine();
             if (line == kTrailer) {
                 break;
@@ -104,14 +106,16 @@ public:
     }
 
 private:
+    // The next line without its line end ("\n", or "\r\n" as Windows editors write it; the last
+    // line may have none). A carriage return is never part of the content: the file escapes it.
     std::string_view NextLine() {
         ++m_line;
-        const std::size_t end = m_text.find('\n', m_pos);
-        if (end == std::string_view::npos) {
-            Fail("the last line has no line end");
-        }
+        const std::size_t end = std::min(m_text.find('\n', m_pos), m_text.size());
         std::string_view line = m_text.substr(m_pos, end - m_pos);
-        m_pos = end + 1;
+        m_pos = std::min(end + 1, m_text.size());
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
         return line;
     }
 

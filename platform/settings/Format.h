@@ -2,8 +2,10 @@
 //   # Ventrelle settings 1          first line, names the format
 //   [Classes/CLSID/{...}]           a key path
 //   name=value                      a value of the key above; "=value" is the key's default value
-//   # end                           last line: a file without it was cut short
+//   # end                           last line
 // Lines end with "\n". Other lines starting with "#" are comments; blank lines are ignored.
+// What an editor may do to the file is read as well: "\r\n" line ends, a UTF-8 byte-order mark,
+// no line end after the last line, and "# end" missing (the file is read as far as it goes).
 // Escapes: "\\" "\n" "\r" "\t" and "\xHH"; control bytes are always escaped, and key paths and
 // names also escape "=", "[", "]" and "#", so any byte string round-trips. Bytes from 0x80 up
 // are written as they are.
@@ -27,7 +29,7 @@ struct FormatError : std::runtime_error {
 };
 
 std::string FormatTree(const Tree& tree);
-// Throws FormatError for anything that is not a complete file in the format above.
+// Throws FormatError for anything that is not a file in the format above.
 Tree ParseTree(std::string_view text);
 
 }  // namespace settings

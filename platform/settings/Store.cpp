@@ -44,20 +44,24 @@ std::filesystem::path Store::DefaultPath() {
 }
 
 Store::Store(std::filesystem::path file)
-    : m_file(std::move(file)), m_damageReported(std::make_shared<std::atomic<bool>>(false)) {}
+    : m_file(std::move(file)), m_problemReported(std::make_shared<std::atomic<bool>>(false)) {}
 
-void Store::ReportDamage(const std::string& damage) const {
-    if (!m_damageReported->exchange(true)) {
+void Store::ReportProblem(const LoadedStore& loaded) const {
+    if (loaded.problem == StoreProblem::None || m_problemReported->exchange(true)) {
+        return;
+    }
+    if (loaded.problem == StoreProblem::Unreadable) {
+        std::fprintf(stderr, "settings: %s cannot be read (%s); it reads as empty and is kept\n",
+                     m_file.c_str(), loaded.why.c_str());
+    } else {
         std::fprintf(stderr, "settings: %s is damaged (%s); it reads as empty\n", m_file.c_str(),
-                     damage.c_str());
+                     loaded.why.c_str());
     }
 }
 
 Tree Store::Load() const {
     LoadedStore loaded = ReadStoreFile(m_file);
-    if (!loaded.damage.empty()) {
-        ReportDamage(loaded.damage);
-    }
+    ReportProblem(loaded);
     return std::move(loaded.tree);
 }
 
@@ -72,19 +76,18 @@ std::vector<std::string> Store::SubKeys(std::string_view key) const {
 }
 
 void Store::Modify(const std::function<bool(Tree&)>& change) {
-    StoreLock lock(m_file);
+    StoreLock lock(m_file, lockWait);
     LoadedStore loaded = ReadStoreFile(m_file);
-    if (!loaded.damage.empty()) {
-        ReportDamage(loaded.damage);
-        // Keep the damaged file for the user to inspect instead of overwriting it.
-        std::filesystem::path aside = m_file;
-        aside += ".damaged";
-        std::error_code error;
-        std::filesystem::rename(m_file, aside, error);
-        if (error) {
-            throw std::system_error(
-                error, "settings: cannot move the damaged " + m_file.string() + " aside");
-        }
+    ReportProblem(loaded);
+    if (loaded.problem == StoreProblem::Unreadable) {
+        // Unreadable is not damaged: what it holds may be sound, so it is neither moved nor
+        // written over.
+        throw std::system_error(loaded.error,
+                                "settings: " + m_file.string() + " cannot be read; it is kept");
+    }
+    if (loaded.problem == StoreProblem::Damaged) {
+        // Kept for the user to inspect instead of being overwritten.
+        const std::filesystem::path aside = KeepDamaged(m_file);
         std::fprintf(stderr, "settings: the damaged store was kept as %s\n", aside.c_str());
     }
     RemoveStaleTemporaries(m_file);
@@ -98,8 +101,8 @@ void Store::Modify(const std::function<bool(Tree&)>& change) {
             "settings: the store would grow beyond " + std::to_string(kMaxStoreBytes) + " bytes");
     }
     ReplaceFile(m_file, content, beforeReplace);
-    // The file is sound again: damage that comes later is news worth reporting.
-    m_damageReported->store(false);
+    // The file is sound again: a problem that comes later is news worth reporting.
+    m_problemReported->store(false);
 }
 
 void Store::Set(std::string_view key, std::string_view name, std::string_view value) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -14,6 +15,7 @@
 namespace settings {
 
 class Tree;
+struct LoadedStore;
 
 // Key paths are separated by "/" (empty components are ignored); key components and value names
 // compare ignoring ASCII case, as registry names do. The value name "" is the key's default
@@ -26,12 +28,14 @@ public:
     explicit Store(std::filesystem::path file);
 
     // The value, or nothing when the key or value is missing. A damaged or unreadable file reads
-    // as empty (reported once on stderr); never throws for a bad file.
+    // as empty (reported once on stderr); never throws for a bad file, never waits on one.
     std::optional<std::string> Get(std::string_view key, std::string_view name) const;
     // Writes one value: re-reads the file under a lock, changes it, writes a temporary file and
-    // renames it over the old one. A damaged file is first moved aside to "<file>.damaged".
-    // Throws std::system_error when the file cannot be written, std::invalid_argument for an
-    // empty key path.
+    // renames it over the old one. A damaged file is first moved aside to "<file>.damaged" (or
+    // "<file>.damaged-2", -3...: earlier copies are kept). Throws std::system_error when the
+    // file cannot be written, when it cannot be read (it is kept as it is), or when another
+    // program holds the lock for longer than lockWait; std::invalid_argument for an empty key
+    // path.
     void Set(std::string_view key, std::string_view name, std::string_view value);
     // Removes a key, its values and every key below it. Missing keys are not an error.
     void DeleteTree(std::string_view key);
@@ -47,15 +51,18 @@ public:
 
     const std::filesystem::path& File() const { return m_file; }
 
+    // How long a write waits for the lock another program holds before it fails.
+    std::chrono::milliseconds lockWait{2000};
+
 private:
     Tree Load() const;
-    void ReportDamage(const std::string& damage) const;
+    void ReportProblem(const LoadedStore& loaded) const;
     // Runs `change` on the current content under the lock and writes the result when it says so.
     void Modify(const std::function<bool(Tree&)>& change);
 
     std::filesystem::path m_file;
-    // Shared by copies of the store, so a damaged file is reported once, not at every read.
-    std::shared_ptr<std::atomic<bool>> m_damageReported;
+    // Shared by copies of the store, so a bad file is reported once, not at every read.
+    std::shared_ptr<std::atomic<bool>> m_problemReported;
 };
 
 // The application settings of the game: GetSetting/SaveSetting over the store, under the key

@@ -5,9 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "platform/settings/Format.h"
@@ -44,6 +46,8 @@ public:
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
     int Get() const { return m_fd; }
+    // Hands the descriptor over to the caller.
+    void Release() { m_fd = -1; }
     // Closes now, reporting the error a delayed write may only show here.
     int Close() {
         const int result = ::close(m_fd);
@@ -68,22 +72,57 @@ void WriteAll(int fd, std::string_view content, const std::filesystem::path& fil
     }
 }
 
+LoadedStore Damaged(std::string why) {
+    return {{}, StoreProblem::Damaged, std::move(why), {}};
+}
+
+LoadedStore Unreadable(int error) {
+    return {{}, StoreProblem::Unreadable, std::strerror(error), {error, std::generic_category()}};
+}
+
+// Takes the lock, waiting with growing pauses while another program holds it, but never longer
+// than `wait`: the game's window does not answer meanwhile.
+void WaitForLock(int fd, const std::filesystem::path& file, std::chrono::milliseconds wait) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + wait;
+    std::chrono::milliseconds pause(1);
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EWOULDBLOCK) {
+            throw SystemError(errno, "settings: cannot lock " + file.string());
+        }
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline) {
+            throw SystemError(EBUSY,
+                              "settings: " + file.string() + " is locked by another program");
+        }
+        std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
+        pause = std::min(pause * 2, std::chrono::milliseconds(10));
+    }
+}
+
 }  // namespace
 
 LoadedStore ReadStoreFile(const std::filesystem::path& file) {
-    Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so that opening a FIFO does not wait for a writer; it reads as damaged below.
+    Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.Get() < 0) {
         if (errno == ENOENT) {
             return {};
         }
-        return {{}, std::string("it cannot be opened: ") + std::strerror(errno)};
+        return Unreadable(errno);
     }
     struct stat info {};
-    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return {{}, "it is not a regular file"};
+    if (::fstat(fd.Get(), &info) != 0) {
+        return Unreadable(errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return Damaged("it is not a regular file");
     }
     if (static_cast<std::size_t>(info.st_size) > kMaxStoreBytes) {
-        return {{}, "it is larger than " + std::to_string(kMaxStoreBytes) + " bytes"};
+        return Damaged("it is larger than " + std::to_string(kMaxStoreBytes) + " bytes");
     }
     std::string content;
     std::vector<char> buffer(64 * 1024);
@@ -93,41 +132,45 @@ LoadedStore ReadStoreFile(const std::filesystem::path& file) {
             if (errno == EINTR) {
                 continue;
             }
-            return {{}, std::string("it cannot be read: ") + std::strerror(errno)};
+            return Unreadable(errno);
         }
         if (got == 0) {
             break;
         }
         content.append(buffer.data(), static_cast<std::size_t>(got));
         if (content.size() > kMaxStoreBytes) {
-            return {{}, "it is larger than " + std::to_string(kMaxStoreBytes) + " bytes"};
+            return Damaged("it is larger than " + std::to_string(kMaxStoreBytes) + " bytes");
         }
     }
     try {
-        return {ParseTree(content), {}};
+        return {ParseTree(content), StoreProblem::None, {}, {}};
     } catch (const FormatError& e) {
-        return {{}, e.what()};
+        return Damaged(e.what());
     }
 }
 
-StoreLock::StoreLock(const std::filesystem::path& file) {
+StoreLock::StoreLock(const std::filesystem::path& file, std::chrono::milliseconds wait) {
     std::error_code error;
     std::filesystem::create_directories(FolderOf(file), error);
     if (error) {
         throw std::system_error(error, "settings: cannot create the folder of " + file.string());
     }
     const std::filesystem::path lockFile = WithSuffix(file, ".lock");
-    m_fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // A link planted in the lock file's place would have us create or lock the file it names.
+    m_fd = ::open(lockFile.c_str(),
+                  O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600);
     if (m_fd < 0) {
-        throw SystemError(errno, "settings: cannot open " + lockFile.string());
+        throw SystemError(errno, errno == ELOOP ? "settings: " + lockFile.string() +
+                                                      " is a symbolic link, which is not followed"
+                                                : "settings: cannot open " + lockFile.string());
     }
-    while (::flock(m_fd, LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            const int error = errno;
-            ::close(m_fd);
-            throw SystemError(error, "settings: cannot lock " + lockFile.string());
-        }
+    Fd lock(m_fd);
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        throw SystemError(EINVAL, "settings: " + lockFile.string() + " is not a regular file");
     }
+    WaitForLock(m_fd, file, wait);
+    lock.Release();
 }
 
 StoreLock::~StoreLock() {
@@ -143,6 +186,26 @@ void RemoveStaleTemporaries(const std::filesystem::path& file) {
             std::filesystem::remove(entry.path(), error);
         }
     }
+}
+
+std::filesystem::path KeepDamaged(const std::filesystem::path& file) {
+    constexpr int kMostCopies = 1000;
+    for (int copy = 1; copy <= kMostCopies; ++copy) {
+        std::filesystem::path aside =
+            WithSuffix(file, copy == 1 ? ".damaged" : ".damaged-" + std::to_string(copy));
+        std::error_code error;
+        if (std::filesystem::exists(std::filesystem::symlink_status(aside, error))) {
+            continue;
+        }
+        // Under the lock no other writer of the store takes the name meanwhile.
+        if (::rename(file.c_str(), aside.c_str()) != 0) {
+            throw SystemError(errno,
+                              "settings: cannot move the damaged " + file.string() + " aside");
+        }
+        return aside;
+    }
+    throw SystemError(EEXIST, "settings: " + std::to_string(kMostCopies) + " damaged copies of " +
+                                  file.string() + " are kept already; remove some");
 }
 
 void ReplaceFile(const std::filesystem::path& file, std::string_view content,

@@ -2,29 +2,45 @@
 // writers, and replacing it atomically so that an interrupted write never leaves it damaged.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "platform/settings/Tree.h"
 
 namespace settings {
 
-struct LoadedStore {
-    Tree tree;
-    // Empty when the file was read (or is missing); otherwise why it reads as empty.
-    std::string damage;
+// Why a store reads as empty.
+enum class StoreProblem {
+    None,
+    // Its content is not a store (or it is no regular file): it may be moved aside and replaced.
+    Damaged,
+    // It could not be read (permissions, a read error): it must be kept as it is.
+    Unreadable,
 };
 
-// Never throws for a missing, unreadable or damaged file.
+struct LoadedStore {
+    Tree tree;
+    StoreProblem problem = StoreProblem::None;
+    // What is wrong, for the report; empty without a problem.
+    std::string why;
+    // The system's error for an unreadable store.
+    std::error_code error;
+};
+
+// Never throws for a missing, unreadable or damaged file, and never waits: a FIFO or a device in
+// the store's place is damage, not something to read from.
 LoadedStore ReadStoreFile(const std::filesystem::path& file);
 
 // An exclusive flock on "<file>.lock" (the store itself is replaced, so it cannot carry the lock).
-// Creates the folder. Throws std::system_error.
+// Creates the folder. The lock file is never reached through a symbolic link. Waits at most
+// `wait` for a lock another program holds. Throws std::system_error.
 class StoreLock {
 public:
-    explicit StoreLock(const std::filesystem::path& file);
+    StoreLock(const std::filesystem::path& file, std::chrono::milliseconds wait);
     ~StoreLock();
     StoreLock(const StoreLock&) = delete;
     StoreLock& operator=(const StoreLock&) = delete;
@@ -36,6 +52,11 @@ private:
 // Removes temporary files left behind by writers that died before renaming them. Call it only
 // while holding the StoreLock, so that no live writer's file is touched.
 void RemoveStaleTemporaries(const std::filesystem::path& file);
+
+// Moves a damaged store out of the way, to the first free name of "<file>.damaged",
+// "<file>.damaged-2", "<file>.damaged-3"..., so that no earlier copy is overwritten; returns the
+// name. Call it only while holding the StoreLock. Throws std::system_error.
+std::filesystem::path KeepDamaged(const std::filesystem::path& file);
 
 // Writes `content` to a new temporary file next to `file`, syncs it, calls `beforeReplace` with
 // its path (may be empty) and renames it over `file`. Throws std::system_error.

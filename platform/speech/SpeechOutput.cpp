@@ -7,6 +7,9 @@
 namespace speech {
 
 SpeechOutput::SpeechOutput(int sampleRate) {
+    // Otherwise SDL turns SIGINT and SIGTERM into events that nothing here reads, and Ctrl+C,
+    // `kill` and logging out no longer end the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "speech: no audio (%s); speech is synthesised and dropped\n",
                      SDL_GetError());

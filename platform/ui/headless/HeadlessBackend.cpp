@@ -1,7 +1,9 @@
 #include "platform/ui/headless/HeadlessBackend.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <stdexcept>
+#include <system_error>
 
 namespace ui {
 
@@ -10,6 +12,11 @@ namespace {
 // Unwinds every loop after an `error` event; not a std::exception, so the program's error
 // handlers let it pass.
 struct ScriptAborted {};
+
+// Unwinds every loop once the trace cannot be written: nothing the run does would be seen.
+struct TraceFailed {};
+
+constexpr int kTraceFailedStatus = 1;
 
 const char* ButtonsName(Buttons buttons) {
     return buttons == Buttons::YesNo ? "yesno" : "ok";
@@ -51,11 +58,16 @@ void HeadlessBackend::SetStateProvider(std::function<json::Value::Object()> prov
 }
 
 void HeadlessBackend::SetClock(std::uint64_t ms) {
-    m_now = ms;
-    m_target = ms;
+    m_now = std::min(ms, kClockEndMs);
+    m_target = m_now;
 }
 
 int HeadlessBackend::RunScript(const std::function<void()>& entry) {
+    const int status = RunToTheEnd(entry);
+    return m_traceError.empty() ? status : kTraceFailedStatus;
+}
+
+int HeadlessBackend::RunToTheEnd(const std::function<void()>& entry) {
     try {
         Pump({LoopKind::BeforeStart, [this] { return m_startRequested; }, {}, {}});
         if (!m_startRequested)
@@ -68,6 +80,8 @@ int HeadlessBackend::RunScript(const std::function<void()>& entry) {
         return 0;
     } catch (const ScriptAborted&) {
         return 2;
+    } catch (const TraceFailed&) {
+        return kTraceFailedStatus;
     } catch (const std::exception& e) {
         // Nothing of the program caught it: in a windowed run it would end the program.
         Emit("error", {{"text", std::string("unhandled error: ") + e.what()}});
@@ -80,12 +94,21 @@ void HeadlessBackend::Emit(const std::string& ev, json::Value::Object fields) {
     Write(ev, std::move(fields));
 }
 
+// After a failed write nothing more is written; the next turn of a loop ends the run (a handler
+// may be in the middle of its work here, and a destructor may be writing).
 void HeadlessBackend::Write(const std::string& ev, json::Value::Object fields) {
+    if (!m_traceError.empty())
+        return;
     json::Value::Object line{{"t", static_cast<std::int64_t>(m_now)}, {"ev", ev}};
     for (auto& field : fields)
         line.push_back(std::move(field));
+    errno = 0;
     m_trace << json::Value(std::move(line)).Dump() << '\n';
     m_trace.flush();
+    if (!m_trace) {
+        const int error = errno;
+        m_traceError = error != 0 ? std::generic_category().message(error) : "write error";
+    }
 }
 
 void HeadlessBackend::FlushItems() {
@@ -105,6 +128,8 @@ void HeadlessBackend::FlushItems() {
 
 void HeadlessBackend::Pump(const Loop& loop) {
     for (;;) {
+        if (!m_traceError.empty())
+            throw TraceFailed{};
         FlushItems();
         if (loop.done())
             return;

@@ -22,6 +22,10 @@
 
 namespace ui {
 
+// Where the virtual clock stops (about 146 million years): a `wait` beyond it lets no more time
+// pass, so the clock never comes near the 2^63 a trace's "t" can hold.
+inline constexpr std::uint64_t kClockEndMs = std::uint64_t{1} << 62;
+
 class HeadlessBackend final : public Backend {
 public:
     // A program-specific script command; throws ScriptError for bad arguments.
@@ -34,11 +38,15 @@ public:
     // The fields of the `state` event that `dump` writes (before "frame" and "focus").
     void SetStateProvider(std::function<json::Value::Object()> provider);
     // Runs the whole script: `start` calls entry(), then the main loop goes on until the script
-    // ends or the program ends. Returns the exit status: 0, or 2 after an `error` event.
+    // ends or the program ends. Returns the exit status: 0, 2 after an `error` event, or 1 when
+    // the trace could not be written (TraceError says why; the run stops at the failed line).
     int RunScript(const std::function<void()>& entry);
+    // Why the trace could not be written (the system's text, e.g. "No space left on device"), or
+    // empty while it could.
+    const std::string& TraceError() const { return m_traceError; }
     // Writes one trace line: {"t":now,"ev":ev, fields...}. UI thread only.
     void Emit(const std::string& ev, json::Value::Object fields);
-    // Sets the virtual clock (before the script runs).
+    // Sets the virtual clock (before the script runs), at most to kClockEndMs.
     void SetClock(std::uint64_t ms);
 
     // Backend
@@ -80,6 +88,8 @@ private:
         std::uint64_t order;  // timers due at the same time fire in the order they were armed
     };
 
+    // RunScript's run, with the status the script gives (a failed trace is RunScript's to add).
+    int RunToTheEnd(const std::function<void()>& entry);
     // The event loop every Backend loop runs on: posted work, due timers, then the next command.
     void Pump(const Loop& loop);
     bool RunPosted();
@@ -115,6 +125,8 @@ private:
     std::filesystem::path m_programFolder;
     std::map<std::string, Command> m_commands;
     std::function<json::Value::Object()> m_stateProvider;
+
+    std::string m_traceError;
 
     std::uint64_t m_now = 0;
     std::uint64_t m_target = 0;  // where `wait` lets the clock go; commands are read there

@@ -1,4 +1,5 @@
 // The script's built-in commands: input for the program's windows, time, answers and dumps.
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -12,7 +13,7 @@ std::int64_t ParseNumber(const std::string& word, std::int64_t min, std::int64_t
     std::int64_t value = 0;
     auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (error != std::errc() || end != word.data() + word.size() || value < min || value > max)
-        throw ScriptError("bad number \"" + word + "\"");
+        throw ScriptError("bad number " + QuoteWord(word));
     return value;
 }
 
@@ -87,14 +88,15 @@ void HeadlessBackend::ExecuteBuiltIn(const std::string& name,
     }
     auto it = handlers.find(name);
     if (it == handlers.end())
-        throw ScriptError("unknown command \"" + name + "\"");
+        throw ScriptError("unknown command " + QuoteWord(name));
     (this->*(it->second))(args);
 }
 
 void HeadlessBackend::CommandWait(const std::vector<std::string>& args) {
     ExpectArgs(args, 1, 1, "wait MS");
-    // Bounded so that the clock cannot overflow, however long a script waits.
-    m_target = m_now + static_cast<std::uint64_t>(ParseNumber(args[0], 0, 1LL << 40));
+    // A single wait is bounded, and the clock stops at its end, however long a script waits.
+    const auto ms = static_cast<std::uint64_t>(ParseNumber(args[0], 0, 1LL << 40));
+    m_target = std::max(m_now, std::min(m_now + ms, kClockEndMs));
 }
 
 void HeadlessBackend::CommandKey(const std::vector<std::string>& args) {
@@ -104,7 +106,7 @@ void HeadlessBackend::CommandKey(const std::vector<std::string>& args) {
     for (const std::string& word : args) {
         std::optional<KeyPress> key = ParseKeyName(word);
         if (!key)
-            throw ScriptError("unknown key \"" + word + "\"");
+            throw ScriptError("unknown key " + QuoteWord(word));
         keys.push_back(*key);
     }
     for (const KeyPress& key : keys)
@@ -143,7 +145,7 @@ void HeadlessBackend::CommandMenu(const std::vector<std::string>& args) {
     Form& form = InputForm();
     MenuItem* item = form.FindMenuItem(args[0]);
     if (item == nullptr)
-        throw ScriptError("no menu item \"" + args[0] + "\" on " + form.Name());
+        throw ScriptError("no menu item " + QuoteWord(args[0]) + " on " + form.Name());
     if (item->onClick)
         item->onClick();
 }
@@ -157,7 +159,7 @@ void HeadlessBackend::CommandAnswer(const std::vector<std::string>& args) {
     ExpectArgs(args, 1, 1, "answer yes|no|ok|cancel");
     const std::string& word = args[0];
     if (word != "yes" && word != "no" && word != "ok" && word != "cancel")
-        throw ScriptError("unknown answer \"" + word + "\"");
+        throw ScriptError("unknown answer " + QuoteWord(word));
     if (!m_boxes.empty() && !m_boxes.back()->answer)
         AnswerBox(*m_boxes.back(), word);
     else
@@ -174,7 +176,8 @@ void HeadlessBackend::AnswerBox(OpenBox& box, const std::string& word) {
     else if (word == "no" && yesNo)
         answer = Answer::No;
     else if (word != "cancel")
-        throw ScriptError("the answer \"" + word + "\" does not fit a message box with buttons " +
+        throw ScriptError("the answer " + QuoteWord(word) +
+                          " does not fit a message box with buttons " +
                           (yesNo ? "\"yesno\"" : "\"ok\""));
     Emit("answer", {{"value", word}});
     box.answer = answer;
@@ -227,10 +230,10 @@ Control& HeadlessBackend::InputControl(const std::string& name) {
         if (form == &active || (!formName.empty() && form->Name() != formName))
             continue;
         if (form->Find(controlName) != nullptr)
-            throw ScriptError("the control \"" + name + "\" is on " + form->Name() +
+            throw ScriptError("the control " + QuoteWord(name) + " is on " + form->Name() +
                               ", which does not take input now (" + active.Name() + " is active)");
     }
-    throw ScriptError("unknown control \"" + name + "\"");
+    throw ScriptError("unknown control " + QuoteWord(name));
 }
 
 void HeadlessBackend::PressKey(const KeyPress& key) {

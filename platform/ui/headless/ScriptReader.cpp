@@ -1,11 +1,27 @@
 #include "platform/ui/headless/ScriptReader.h"
 
+#include <streambuf>
+#include <system_error>
+
 namespace ui {
 
 namespace {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
+}
+
+// One byte of a word as messages show it: control bytes as \xHH, anything else as it is.
+void AppendShown(std::string& out, char c) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f) {
+        out += "\\x";
+        out += kHex[byte >> 4];
+        out += kHex[byte & 0xf];
+    } else {
+        out += c;
+    }
 }
 
 char Unescape(char c) {
@@ -19,11 +35,36 @@ char Unescape(char c) {
         case 'n':
             return '\n';
         default:
-            throw ScriptError(std::string("unknown escape \\") + c);
+            std::string message = "unknown escape \\";
+            AppendShown(message, c);
+            throw ScriptError(message);
     }
 }
 
 }  // namespace
+
+std::string QuoteWord(std::string_view word) {
+    std::string out = "\"";
+    for (char c : word) {
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                AppendShown(out, c);
+        }
+    }
+    return out + "\"";
+}
 
 std::vector<std::string> TokenizeScriptLine(std::string_view line) {
     std::vector<std::string> words;
@@ -65,10 +106,37 @@ std::vector<std::string> TokenizeScriptLine(std::string_view line) {
     return words;
 }
 
+// Reads the next line without its line end; false at the end of the script. The last line may
+// lack its line end.
+bool ScriptReader::ReadLine(std::string& text) {
+    text.clear();
+    std::streambuf& source = *m_in.rdbuf();
+    try {
+        for (;;) {
+            const auto c = source.sbumpc();
+            if (c == std::streambuf::traits_type::eof())
+                return !text.empty();
+            if (c == '\n')
+                return true;
+            if (text.size() == kMaxScriptLineBytes) {
+                throw ScriptError("line " + std::to_string(m_lineNumber) +
+                                  ": the line is longer than " +
+                                  std::to_string(kMaxScriptLineBytes) + " bytes");
+            }
+            text += std::streambuf::traits_type::to_char_type(c);
+        }
+    } catch (const std::system_error& e) {
+        // A folder, a failing disk or a closed descriptor: not the end of the script.
+        throw ScriptError("the script cannot be read: " + e.code().message());
+    }
+}
+
 std::optional<ScriptLine> ScriptReader::Next() {
     std::string text;
-    while (std::getline(m_in, text)) {
+    for (;;) {
         ++m_lineNumber;
+        if (!ReadLine(text))
+            return std::nullopt;
         try {
             std::vector<std::string> words = TokenizeScriptLine(text);
             if (!words.empty())
@@ -77,7 +145,6 @@ std::optional<ScriptLine> ScriptReader::Next() {
             throw ScriptError("line " + std::to_string(m_lineNumber) + ": " + e.what());
         }
     }
-    return std::nullopt;
 }
 
 }  // namespace ui

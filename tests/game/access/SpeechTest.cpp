@@ -168,7 +168,7 @@ TEST(Delay, CountsBeyond327AreAnOverflowAndDoNotWait) {
     }
 }
 
-TEST(Delay, TimersAndCommandsRunInsideTheWait) {
+TEST(Delay, TimersRunInsideTheWaitAndANewGameAfterIt) {
     Scenario scenario;
     ASSERT_EQ(RunWithReader(scenario, "wait 250\nmenu mnuGameNew\nwait 5000\n", "",
                             [](Game& game) {
@@ -183,8 +183,8 @@ TEST(Delay, TimersAndCommandsRunInsideTheWait) {
                                 Delay(game, 10);
                             }),
               0);
-    // The timer fires 100 ms in; the New Game menu, chosen 250 ms in, runs inside the wait and
-    // pauses on its own until 1250, so the outer wait returns then.
+    // The timer fires 100 ms in. The New Game menu, chosen 250 ms in, does not run inside the
+    // wait: it runs once the wait has returned at 1000, and pauses on its own until 2000.
     EXPECT_EQ(
         scenario.Lines(),
         (Lines{
@@ -193,11 +193,11 @@ TEST(Delay, TimersAndCommandsRunInsideTheWait) {
             R"({"t":0,"ev":"timer","name":"tmrSplit","enabled":true})",
             R"({"t":100,"ev":"timer","name":"tmrSplit","enabled":false})",
             R"({"t":100,"ev":"fired"})",
-            R"({"t":1250,"ev":"visible","control":"frameStakes","value":true})",
-            R"({"t":1250,"ev":"items","control":"lstStakes","value":["$1000","$2000","$3000","$4000","$5000","$6000","$7000","$8000","$9000","$10000"]})",
-            R"({"t":1250,"ev":"selected","control":"lstStakes","value":0})",
-            R"({"t":1250,"ev":"focus","control":"lstStakes"})",
-            R"({"t":1250,"ev":"returned"})",
+            R"({"t":1000,"ev":"returned"})",
+            R"({"t":2000,"ev":"visible","control":"frameStakes","value":true})",
+            R"({"t":2000,"ev":"items","control":"lstStakes","value":["$1000","$2000","$3000","$4000","$5000","$6000","$7000","$8000","$9000","$10000"]})",
+            R"({"t":2000,"ev":"selected","control":"lstStakes","value":0})",
+            R"({"t":2000,"ev":"focus","control":"lstStakes"})",
         }));
 }
 

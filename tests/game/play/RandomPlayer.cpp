@@ -1,72 +1,18 @@
 #include "tests/game/play/RandomPlayer.h"
 
 #include <algorithm>
-#include <functional>
-#include <istream>
 #include <optional>
-#include <ostream>
 #include <random>
-#include <sstream>
-#include <streambuf>
+#include <string>
 
-#include "game/shell/HeadlessGame.h"
 #include "game/shell/StartUp.h"
 #include "game/shell/Text.h"
 #include "tests/game/cards/HandScenario.h"
+#include "tests/game/shell/LiveGame.h"
 
 namespace game::test {
 
 namespace {
-
-// An input stream whose lines are made when the script reader asks for them.
-class LineSource : public std::streambuf {
-public:
-    explicit LineSource(std::function<std::optional<std::string>()> next)
-        : m_next(std::move(next)) {}
-
-protected:
-    int_type underflow() override {
-        const std::optional<std::string> line = m_next();
-        if (!line) {
-            return traits_type::eof();
-        }
-        m_buffer = *line + "\n";
-        setg(m_buffer.data(), m_buffer.data(), m_buffer.data() + m_buffer.size());
-        return traits_type::to_int_type(m_buffer.front());
-    }
-
-private:
-    std::function<std::optional<std::string>()> m_next;
-    std::string m_buffer;
-};
-
-// An output stream that hands over each complete line.
-class LineSink : public std::streambuf {
-public:
-    explicit LineSink(std::function<void(const std::string&)> onLine)
-        : m_onLine(std::move(onLine)) {}
-
-protected:
-    int_type overflow(int_type c) override {
-        if (c == '\n') {
-            m_onLine(m_line);
-            m_line.clear();
-        } else if (c != traits_type::eof()) {
-            m_line += static_cast<char>(c);
-        }
-        return c;
-    }
-    std::streamsize xsputn(const char* text, std::streamsize count) override {
-        for (std::streamsize i = 0; i < count; ++i) {
-            overflow(text[i]);
-        }
-        return count;
-    }
-
-private:
-    std::function<void(const std::string&)> m_onLine;
-    std::string m_line;
-};
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -137,12 +83,9 @@ public:
     RandomPlayer(Scenario& scenario, const RandomPlayOptions& options)
         : m_options(options),
           m_random(options.seed),
-          m_source([this] { return NextCommand(); }),
-          m_sink([this](const std::string& line) { OnTrace(line); }),
-          m_script(&m_source),
-          m_trace(&m_sink),
-          m_backend(m_script, m_trace, scenario.Folder()),
-          m_game(m_backend, scenario.StoreFile()) {}
+          m_game(
+              scenario, [this] { return NextCommand(); },
+              [this](const std::string& line) { OnTrace(line); }) {}
 
     RandomPlayResult Play() {
         m_result.status = m_game.Run([this] {
@@ -404,12 +347,7 @@ private:
 
     RandomPlayOptions m_options;
     std::mt19937 m_random;
-    LineSource m_source;
-    LineSink m_sink;
-    std::istream m_script;
-    std::ostream m_trace;
-    ui::HeadlessBackend m_backend;
-    HeadlessGame m_game;
+    LiveGame m_game;
     RandomPlayResult m_result;
 
     bool m_started = false;

@@ -1,7 +1,12 @@
 // The program's start: the reader choice at the first start, the stored choices, the help hint
 // one second later and the stakes frame.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -173,6 +178,38 @@ TEST(StartUp, InterruptedSettingsWriteKeepsTheStoredChoice) {
                   R"({"t":1000,"ev":"speak","reader":"WE","text":"Press f2 for help. "})",
                   R"({"t":2000,"ev":"speak","reader":"WE","text":" stakes list box "})",
               }));
+}
+
+TEST(StartUp, SettingsStoreThatIsAFifoAsksForTheReaderAtOnce) {
+    Scenario scenario;
+    std::filesystem::create_directories(scenario.StoreFile().parent_path());
+    ASSERT_EQ(::mkfifo(scenario.StoreFile().c_str(), 0600), 0);
+    // Nothing ever writes into the FIFO: opening it for reading would wait for ever.
+    ASSERT_EQ(scenario.Run("start\nkey Enter\nwait 2000\n"), 0);
+    EXPECT_EQ(Lines(scenario.Lines().begin(), scenario.Lines().begin() + 6), kReaderWindowOpens);
+    EXPECT_EQ(scenario.LastGame().state.ScreenReader, "JFW");
+}
+
+TEST(StartUp, ASaveWhileAnotherProgramHoldsTheStoreIsReportedAndTheGameGoesOn) {
+    Scenario scenario;
+    std::filesystem::create_directories(scenario.StoreFile().parent_path());
+    const std::string lockFile = scenario.StoreFile().string() + ".lock";
+    const int holder = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(holder, 0);
+    // An open file description of its own, as another process would have.
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    ASSERT_EQ(scenario.Run("start\nkey Enter\nanswer ok\nwait 2000\n",
+                           [](Game& game) {
+                               game.store.lockWait = std::chrono::milliseconds(50);
+                               ProgramEntry(game);
+                           }),
+              0);
+    ::close(holder);
+    const Lines boxes = scenario.Events("msgbox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("is locked by another program"), std::string::npos) << boxes[0];
+    EXPECT_NE(boxes[0].find(" SaveScreenReader()\""), std::string::npos) << boxes[0];
+    EXPECT_EQ(scenario.Events("speak").size(), 1u);
 }
 
 }  // namespace

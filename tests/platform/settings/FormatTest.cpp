@@ -62,6 +62,27 @@ TEST(Format, AcceptsCommentsAndBlankLines) {
     EXPECT_EQ(*tree.Find("A", "x"), "1");
 }
 
+// What a person's editor may do to the file: Windows line ends, a byte-order mark, no final line
+// end, or the last line dropped.
+TEST(Format, AcceptsWhatAnEditorDoesToAnOtherwiseValidFile) {
+    Tree expected;
+    expected.Set("A", "x", "1");
+    expected.Set("B", "", "two words");
+    const std::string edited[] = {
+        "# Ventrelle settings 1\r\n[A]\r\nx=1\r\n[B]\r\n=two words\r\n# end\r\n",
+        "\xef\xbb\xbf# Ventrelle settings 1\n[A]\nx=1\n[B]\n=two words\n# end\n",
+        "# Ventrelle settings 1\n[A]\nx=1\n[B]\n=two words\n# end",
+        "# Ventrelle settings 1\n[A]\nx=1\n[B]\n=two words\n",
+        "# Ventrelle settings 1\n[A]\nx=1\n[B]\n=two words",
+        "\xef\xbb\xbf# Ventrelle settings 1\r\n[A]\nx=1\r\n[B]\r\n=two words",
+    };
+    for (const std::string& text : edited) {
+        EXPECT_EQ(ParseTree(text), expected) << text;
+    }
+    // A carriage return the file escapes is still part of the value.
+    EXPECT_EQ(*ParseTree("# Ventrelle settings 1\r\n[A]\r\nx=1\\r\r\n").Find("A", "x"), "1\r");
+}
+
 TEST(Format, RejectsDamagedFiles) {
     const std::string good = FormatTree([] {
         Tree tree;
@@ -71,8 +92,6 @@ TEST(Format, RejectsDamagedFiles) {
     const std::string damaged[] = {
         "",
         "garbage\n",
-        good.substr(0, good.size() - 1),                    // no final line end
-        good.substr(0, good.size() - 6),                    // cut before "# end"
         good + "[B]\n",                                     // text after the end
         "# Ventrelle settings 1\nx=1\n# end\n",             // value before any key
         "# Ventrelle settings 1\n[A\n# end\n",              // unterminated key
@@ -81,7 +100,8 @@ TEST(Format, RejectsDamagedFiles) {
         "# Ventrelle settings 1\n[A]\nx=\\q\n# end\n",      // unknown escape
         "# Ventrelle settings 1\n[A]\nx=\\x4\n# end\n",     // short hex escape
         "# Ventrelle settings 1\n[A]\nx=1\\\n# end\n",      // escape cut off
-        "# Ventrelle settings 1\n[A]\r\nx=1\r\n# end\r\n",  // foreign line ends
+        "# Ventrelle settings 1\n[A]\nx=1\r\r\n# end\n",    // a stray carriage return
+        "\xef\xbb\xbf\xef\xbb\xbfgarbage\n",                // a mark before garbage
         "# Ventrelle settings 1\n[A]\nx=\x01\n# end\n",     // raw control byte
         "# Ventrelle settings 1\n[A]\na]b=1\n# end\n",      // raw bracket in a name
         std::string("\x7f"

@@ -1,5 +1,8 @@
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -105,13 +108,14 @@ TEST_F(StoreTest, DeleteTreeOnAMissingStoreWritesNothing) {
 TEST_F(StoreTest, DamagedFilesReadAsEmptyAndTheNextSetKeepsThemAside) {
     const std::string damaged[] = {
         "garbage without any structure",
-        "# Ventrelle settings 1\n[A]\nx=1\n[B]\ny=",  // truncated
+        "# Ventrelle settings 1\n[A]\nx=1\n[B",  // cut inside a key line
         std::string("\x7f"
                     "ELF\x02\x01\x01\0\0\0\xff\xfe",
-                    13),                                                    // binary
-        "# Ventrelle settings 1\n[A]\nx=" + std::string(1024 * 1024, 'y'),  // huge line
-        std::string(settings::kMaxStoreBytes + 1, '\n'),                    // too big
+                    13),                                                            // binary
+        "# Ventrelle settings 1\n[A]\nx=" + std::string(1024 * 1024, 'y') + "\\q",  // huge line
+        std::string(settings::kMaxStoreBytes + 1, '\n'),                            // too big
     };
+    int copies = 0;
     for (const std::string& content : damaged) {
         std::filesystem::create_directories(m_file.parent_path());
         WriteFile(m_file, content);
@@ -127,8 +131,94 @@ TEST_F(StoreTest, DamagedFilesReadAsEmptyAndTheNextSetKeepsThemAside) {
         store.Set("A", "x", "fresh");
         testing::internal::GetCapturedStderr();
         EXPECT_EQ(Store(m_file).Get("A", "x"), "fresh");
-        EXPECT_EQ(ReadFile(m_file.string() + ".damaged"), content);
+        ++copies;
+        const std::string kept = copies == 1 ? ".damaged" : ".damaged-" + std::to_string(copies);
+        EXPECT_EQ(ReadFile(m_file.string() + kept), content);
     }
+}
+
+TEST_F(StoreTest, EveryDamagedCopyIsKeptNoneOverwritten) {
+    std::filesystem::create_directories(m_file.parent_path());
+    testing::internal::CaptureStderr();
+    for (const std::string content : {"first damage", "second damage", "third damage"}) {
+        WriteFile(m_file, content);
+        Store(m_file).Set("A", "x", content);
+    }
+    const std::string reported = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(ReadFile(m_file.string() + ".damaged"), "first damage");
+    EXPECT_EQ(ReadFile(m_file.string() + ".damaged-2"), "second damage");
+    EXPECT_EQ(ReadFile(m_file.string() + ".damaged-3"), "third damage");
+    EXPECT_NE(reported.find("kept as " + m_file.string() + ".damaged-3\n"), std::string::npos)
+        << reported;
+    EXPECT_EQ(Store(m_file).Get("A", "x"), "third damage");
+}
+
+// Runs `body` as a user that file permissions apply to: in-process, or, for root, in a child
+// that has given up root for the "nobody" user (its failures are reported in its exit status).
+template <typename Body>
+void AsUnprivilegedUser(const TempFolder& folder, Body body) {
+    if (::geteuid() != 0) {
+        body();
+        return;
+    }
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0777), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+            ::_exit(77);
+        }
+        body();
+        ::_exit(testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the checks failed as the unprivileged user";
+}
+
+// A store the user may not read is not damaged: it is reported, and kept as it is, unread and
+// unwritten, so that nothing in it is lost.
+TEST_F(StoreTest, AStoreThatCannotBeReadIsReportedAndKept) {
+    AsUnprivilegedUser(m_folder, [this] {
+        m_store.Set("Ventrelle/StartUp", "Reader", "WE");
+        const std::string before = ReadFile(m_file);
+        ASSERT_EQ(::chmod(m_file.c_str(), 0), 0);
+        Store store(m_file);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(store.Get("Ventrelle/StartUp", "Reader"), std::nullopt);
+        EXPECT_EQ(settings::GetSetting(store, "Ventrelle", "StartUp", "Reader", "None"), "None");
+        try {
+            store.Set("Ventrelle/StartUp", "Reader", "JFW");
+            ADD_FAILURE() << "a store that cannot be read was written over";
+        } catch (const std::system_error& e) {
+            EXPECT_NE(std::string(e.what()).find("cannot be read"), std::string::npos) << e.what();
+        }
+        const std::string reported = testing::internal::GetCapturedStderr();
+        EXPECT_NE(reported.find("cannot be read"), std::string::npos) << reported;
+        EXPECT_EQ(reported.find("damaged"), std::string::npos) << reported;
+        ASSERT_EQ(::chmod(m_file.c_str(), 0600), 0);
+        EXPECT_EQ(ReadFile(m_file), before);
+        EXPECT_FALSE(std::filesystem::exists(m_file.string() + ".damaged"));
+    });
+}
+
+// The lock file is opened without following a link: a link planted there makes the write fail
+// instead of creating or locking the file it points to.
+TEST_F(StoreTest, TheLockFileIsNeverFollowedThroughALink) {
+    std::filesystem::create_directories(m_file.parent_path());
+    const std::filesystem::path lock = m_file.string() + ".lock";
+    const std::filesystem::path missing = m_folder / "created-through-the-link";
+    const std::filesystem::path existing = m_folder / "someone-elses-file";
+    WriteFile(existing, "keep me");
+    for (const auto& target : {missing, existing}) {
+        std::filesystem::remove(lock);
+        std::filesystem::create_symlink(target, lock);
+        EXPECT_THROW(m_store.Set("A", "x", "1"), std::system_error);
+    }
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_EQ(ReadFile(existing), "keep me");
+    EXPECT_FALSE(std::filesystem::exists(m_file));
 }
 
 TEST_F(StoreTest, AFolderInPlaceOfTheFileReadsAsEmptyAndIsMovedAsideBySet) {
