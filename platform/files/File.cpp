@@ -26,7 +26,9 @@ int OpenFlags(FileMode mode) {
 }  // namespace
 
 File::File(const std::filesystem::path& path, FileMode mode) {
-    m_fd = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666);
+    // Without O_NONBLOCK a pipe or a device in a file's place would hold open() (and later reads)
+    // until some other process came along; regular files ignore the flag.
+    m_fd = ::open(path.c_str(), OpenFlags(mode) | O_NONBLOCK | O_CLOEXEC, 0666);
     if (m_fd < 0) {
         m_error = errno;
     }

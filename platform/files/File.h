@@ -19,7 +19,9 @@ enum class FileMode {
 class File {
 public:
     File() = default;
-    // Opens `path`; check IsOpen() and Error() (the errno of the failure).
+    // Opens `path`; check IsOpen() and Error() (the errno of the failure). Never waits: a pipe
+    // or a device where a file was expected opens (or fails) at once, and reading it gives what
+    // is there without waiting; callers that need a file check IsRegular().
     File(const std::filesystem::path& path, FileMode mode);
     ~File();
     File(File&& other) noexcept;

@@ -15,6 +15,8 @@
 #include "platform/files/ReplacingWriter.h"
 #include "platform/files/TempFiles.h"
 #include "tests/platform/files/ScopedEnv.h"
+#include "tests/platform/files/ScopedFifo.h"
+#include "tests/platform/files/TimeOf.h"
 #include "tests/support/TempFolder.h"
 
 // Huge allocations must come back as null here, as they do without the sanitizer.
@@ -25,6 +27,7 @@ extern "C" const char* __asan_default_options() {
 namespace {
 
 using testing_support::ScopedEnv;
+using testing_support::ScopedFifo;
 using testing_support::TempFolder;
 namespace fs = std::filesystem;
 
@@ -132,6 +135,24 @@ TEST(Pieces, WritesInBoundedPiecesAndReportsFailures) {
     files::File missing(folder / "none", files::FileMode::Read);
     EXPECT_FALSE(missing.IsOpen());
     EXPECT_EQ(missing.Error(), ENOENT);
+}
+
+// A pipe or device where a file was expected: the open returns at once instead of waiting for a
+// writer, and the caller sees that it is no regular file.
+TEST(FileTest, OpeningAFifoNeverWaits) {
+    TempFolder folder;
+    const ScopedFifo fifo(folder / "sound.wav");
+    for (const files::FileMode mode : {files::FileMode::Read, files::FileMode::ReadWrite}) {
+        bool regular = true;
+        const auto took = testing_support::TimeOf([&] {
+            const files::File file(fifo.Path(), mode);
+            regular = file.IsRegular();
+            std::uint8_t byte = 0;
+            EXPECT_EQ(files::ReadPieces(file, 0, {&byte, 1}, 1).bytes, 0u);
+        });
+        EXPECT_LT(took, std::chrono::seconds(1));
+        EXPECT_FALSE(regular);
+    }
 }
 
 TEST(MemoryBlockTest, GrowsShrinksAndMovesKeepingTheBytes) {

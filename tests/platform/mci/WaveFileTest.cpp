@@ -4,6 +4,8 @@
 #include <string>
 
 #include "platform/mci/WaveFile.h"
+#include "tests/platform/files/ScopedFifo.h"
+#include "tests/platform/files/TimeOf.h"
 #include "tests/platform/mci/TestSupport.h"
 #include "tests/support/TempFolder.h"
 
@@ -84,6 +86,20 @@ TEST_F(WaveFileTest, RefusesWhatIsNotA8Or16BitPcmWave) {
     Bytes noChannels = good;
     noChannels[22] = 0;
     EXPECT_EQ(Read(noChannels, sound), mci::ErrInvalidFile);
+}
+
+TEST_F(WaveFileTest, AFifoInPlaceOfAFileIsRefusedAtOnce) {
+    const testing_support::ScopedFifo fifo(m_folder / "hit.wav");
+    mci::WaveSound sound;
+    mci::ErrorCode read = mci::Ok;
+    mci::ErrorCode opened = mci::Ok;
+    const auto took = testing_support::TimeOf([&] {
+        read = mci::ReadWaveFile(fifo.Path(), sound);
+        opened = mci_test::Send("open " + fifo.Path().string() + " alias fifo wait").error;
+    });
+    EXPECT_LT(took, std::chrono::seconds(1));
+    EXPECT_EQ(read, mci::ErrInvalidFile);
+    EXPECT_EQ(opened, mci::ErrInvalidFile);
 }
 
 TEST_F(WaveFileTest, HugeDeclaredSizesAreBoundByTheFile) {
