@@ -50,10 +50,12 @@ private:
         std::uint32_t endFlag = NotifyAborted;
         AudioDirection direction = AudioDirection::Playback;
         SDL_AudioDeviceID audio = 0;
-        std::uint64_t start = 0;   // first frame
-        std::uint64_t end = 0;     // frame to stop at (playback; capture: start + wanted frames)
-        bool bounded = true;       // capture: false records until stopped
-        std::uint64_t cursor = 0;  // playback: next frame to hand over
+        std::uint64_t start = 0;     // first frame
+        std::uint64_t end = 0;       // frame to stop at (playback; capture: start + wanted frames)
+        bool bounded = true;         // capture: false records until stopped
+        std::uint64_t cursor = 0;    // playback: next frame to hand over
+        std::uint32_t repeat = 1;    // device frames for each frame of the sound
+        std::uint32_t repeated = 0;  // device frames given (or seen) of the current frame
         std::vector<std::uint8_t> captured;
         NotifyTarget* notify = nullptr;
         std::uint64_t generation = 0;
