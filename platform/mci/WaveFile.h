@@ -4,11 +4,11 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <span>
 
 #include "platform/files/MemoryBlock.h"
 #include "platform/mci/Mci.h"
+#include "platform/mci/RiffChunks.h"
 
 namespace mci {
 
@@ -27,12 +27,11 @@ struct WaveLayout {
     std::uint64_t dataSize = 0;  // bytes of whole frames present in the file (0: no data chunk)
 };
 
-// Reads up to target.size() bytes at an offset; returns how many it got.
-using ByteSource = std::function<std::size_t(std::uint64_t offset, std::span<std::uint8_t> target)>;
+using ByteSource = riff::ByteSource;
 
 // Walks the chunks of a file of `size` bytes: Ok, or ErrInvalidFile when it is not a RIFF WAVE
-// file of 8- or 16-bit PCM. The data chunk may follow other chunks; a data chunk cut short by
-// the end of the file keeps the whole frames that are there.
+// file of 8- or 16-bit PCM with a data chunk. The data chunk may follow other chunks; a data chunk
+// cut short by the end of the file keeps the whole frames that are there.
 ErrorCode ParseWaveLayout(const ByteSource& read, std::uint64_t size, WaveLayout& layout);
 
 struct WaveSound {

@@ -159,6 +159,34 @@ TEST_F(EditingTest, AnExtraChunkInTheHostFileDoesNotShiftTheEdits) {
     EXPECT_EQ(saved.samples, values);
 }
 
+// Chunks as careless writers leave them: Open either reads every sample, so that Save writes
+// them all back, or refuses the file, which then stays as it was.
+TEST_F(EditingTest, MalformedChunksAreReadWhollyOrRefusedAndNeverShortenedBySave) {
+    const std::string canonical = wavtest::WavBytes(1, 16, 8000, 100, &Pattern16);
+    const auto withList = [&](std::uint32_t size, std::size_t body) {
+        std::string chunk = "LIST";
+        wavtest::PutLe(chunk, size, 4);
+        chunk += std::string(body, 'i');
+        return canonical.substr(0, 36) + chunk + canonical.substr(36);
+    };
+    const std::string files[] = {withList(7, 7), withList(0xFFFFFFFF, 8), withList(0xFFFFFFF0, 8)};
+    for (const std::string& bytes : files) {
+        const std::string path = (dir / "wild.wav").string();
+        wavtest::WriteFile(path, bytes);
+        control->Open(path);
+        if (control->GetErrorCode() != 0) {
+            EXPECT_EQ(FileBytes(path), bytes) << "a refused file is left alone";
+            continue;
+        }
+        EXPECT_EQ(control->GetLength(), 100);
+        control->Save();
+        ASSERT_EQ(control->GetErrorCode(), 0);
+        const SoundFile saved = ReadSound(path);
+        ASSERT_EQ(saved.frames, 100);
+        EXPECT_EQ(saved.samples[99], Pattern16(99, 0));
+    }
+}
+
 TEST_F(EditingTest, EightBitValuesRoundTripAndKeepTheirLowByte) {
     const std::string bytes =
         wavtest::WavBytes(1, 8, 11025, 256, [](std::uint32_t f, int) { return int(f); });
