@@ -59,6 +59,42 @@ bool NeedsFlush(const std::filesystem::path& target) {
            temp.end();
 }
 
+// 0 when `target` is missing or a regular file this user may write; otherwise why it must not be
+// replaced. Root passes every permission check, so a file nobody may write counts as read-only.
+int CheckReplaceable(const std::filesystem::path& target, struct stat& existing) {
+    if (::stat(target.c_str(), &existing) != 0) {
+        existing = {};
+        return errno == ENOENT ? 0 : errno;
+    }
+    if (!S_ISREG(existing.st_mode)) {
+        return EINVAL;
+    }
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 ||
+        (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return EACCES;
+    }
+    return 0;
+}
+
+// Gives the new file the replaced file's permissions, owner and group. Another user's file whose
+// owner cannot be kept is not replaced; a group that cannot be kept is only a loss of detail.
+int TakeOver(const File& file, const struct stat& existing) {
+    if (existing.st_mode == 0) {
+        return 0;
+    }
+    // Owner first: a change of owner may clear permission bits.
+    if (existing.st_uid != ::geteuid()) {
+        if (::fchown(file.Descriptor(), existing.st_uid, existing.st_gid) != 0) {
+            return EACCES;
+        }
+    } else if (existing.st_gid != ::getegid() &&
+               ::fchown(file.Descriptor(), static_cast<uid_t>(-1), existing.st_gid) != 0) {
+        // Only a member of the group may keep it; otherwise the file takes the user's own group,
+        // as any file the user makes.
+    }
+    return ::fchmod(file.Descriptor(), existing.st_mode & 07777) == 0 ? 0 : errno;
+}
+
 }  // namespace
 
 ReplacingWriter::ReplacingWriter(std::filesystem::path target) : m_target(std::move(target)) {
@@ -66,6 +102,11 @@ ReplacingWriter::ReplacingWriter(std::filesystem::path target) : m_target(std::m
     if (std::filesystem::is_symlink(m_target, error)) {
         // Replace the file the link points to, not the link itself.
         m_target = std::filesystem::weakly_canonical(m_target, error);
+    }
+    struct stat existing {};
+    m_error = CheckReplaceable(m_target, existing);
+    if (m_error != 0) {
+        return;
     }
     std::mt19937 engine{std::random_device{}()};
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
@@ -116,10 +157,13 @@ bool ReplacingWriter::Commit() {
     if (m_error != 0) {
         return false;
     }
+    // Checked again: the target may have changed while the new file was written.
     struct stat existing {};
-    if (::stat(m_target.c_str(), &existing) == 0 &&
-        ::fchmod(m_file.Descriptor(), existing.st_mode & 07777) != 0) {
-        m_error = errno;
+    m_error = CheckReplaceable(m_target, existing);
+    if (m_error == 0) {
+        m_error = TakeOver(m_file, existing);
+    }
+    if (m_error != 0) {
         return false;
     }
     const bool flush = NeedsFlush(m_target);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <cstdint>
 #include <fstream>
@@ -14,6 +15,7 @@
 #include "platform/files/Paths.h"
 #include "platform/files/ReplacingWriter.h"
 #include "platform/files/TempFiles.h"
+#include "tests/platform/files/AsNobody.h"
 #include "tests/platform/files/ScopedEnv.h"
 #include "tests/platform/files/ScopedFifo.h"
 #include "tests/platform/files/TimeOf.h"
@@ -214,6 +216,67 @@ TEST(ReplacingWriterTest, AbandonedWriteLeavesTheTargetAndNoLeftovers) {
     EXPECT_EQ(nowhere.Error(), ENOENT);
     EXPECT_FALSE(nowhere.Write(Counting(1)));
     EXPECT_FALSE(nowhere.Commit());
+}
+
+// Whether a writer for `target` gets as far as replacing it.
+bool Replaces(const fs::path& target) {
+    files::ReplacingWriter writer(target);
+    return writer.Write(Counting(4)) && writer.Commit();
+}
+
+// Only a regular file the user may write is replaced; anything else (read-only, a pipe, a device,
+// also reached through a link) is refused and left exactly as it was. A link to a file the user
+// may write is followed: the file is replaced, the link stays.
+TEST(ReplacingWriterTest, ReplacesOnlyRegularFilesTheUserMayWrite) {
+    TempFolder folder;
+    const fs::path readOnly = folder / "read-only.wav";
+    WriteBytes(readOnly, {1, 2, 3});
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(Replaces(readOnly));
+    EXPECT_EQ(ReadBytes(readOnly), (std::vector<std::uint8_t>{1, 2, 3}));
+
+    const ScopedFifo fifo(folder / "pipe.wav");
+    EXPECT_FALSE(Replaces(fifo.Path()));
+    EXPECT_TRUE(fs::is_fifo(fifo.Path()));
+
+    const fs::path device = folder / "null";
+    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        fs::create_symlink(device, folder / "to-device.wav");
+        EXPECT_FALSE(Replaces(folder / "to-device.wav"));
+        EXPECT_TRUE(fs::is_character_file(device));
+    }
+
+    const fs::path real = folder / "real.wav";
+    WriteBytes(real, {7});
+    fs::create_symlink(real, folder / "link.wav");
+    EXPECT_TRUE(Replaces(folder / "link.wav"));
+    EXPECT_TRUE(fs::is_symlink(folder / "link.wav"));
+    EXPECT_EQ(ReadBytes(real), Counting(4));
+    // Nothing of the refused writes is left beside the targets.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()),
+              fs::exists(device) ? 6 : 4);
+}
+
+TEST(ReplacingWriterTest, AnotherUsersFileInASharedFolderIsNotReplaced) {
+    TempFolder folder;
+    const fs::path shared = folder / "shared";
+    fs::create_directory(shared);
+    fs::permissions(folder.Path(), fs::perms::owner_all | fs::perms::others_exec);
+    fs::permissions(shared, fs::perms::all);
+    const fs::path theirs = shared / "theirs.wav";
+    WriteBytes(theirs, {5, 5});
+    const std::optional<int> replaced = testing_support::RunAsNobody([&] {
+        const bool mine = Replaces(shared / "mine.wav");
+        return Replaces(theirs) ? 1 : mine ? 0 : 2;
+    });
+    if (!replaced) {
+        GTEST_SKIP() << "only root can act as another user";
+    }
+    EXPECT_EQ(*replaced, 0);
+    EXPECT_EQ(ReadBytes(theirs), (std::vector<std::uint8_t>{5, 5}));
+    struct stat info {};
+    ASSERT_EQ(::stat(theirs.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 0u);
 }
 
 }  // namespace
