@@ -44,6 +44,11 @@ private:
     bool Create(const std::vector<Word>& words);
     bool Call(const std::vector<Word>& words);
     bool DeclareArray(const std::vector<Word>& words);
+    // A host array passed by reference is followed by the number of its values the call may use:
+    // the control has no way to check it, so the host refuses one beyond the array (false, after
+    // the error line).
+    bool CheckArrayLength(const std::string& name, const std::vector<std::int16_t>& array,
+                          const Word& next);
     bool Print(const std::vector<Word>& words);
     bool Pump(const std::vector<Word>& words);
     bool Release(const std::vector<Word>& words);
