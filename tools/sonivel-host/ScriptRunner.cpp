@@ -1,5 +1,6 @@
 #include "tools/sonivel-host/ScriptRunner.h"
 
+#include <cerrno>
 #include <charconv>
 
 #include "platform/automation/EventSink.h"
@@ -132,7 +133,14 @@ bool ScriptRunner::RunLine(std::string_view line, int lineNumber) {
 }
 
 void ScriptRunner::Emit(json::Value::Object fields) {
+    if (m_writeError != 0) {
+        return;
+    }
+    errno = 0;
     m_out << json::Value(std::move(fields)).Dump() << '\n' << std::flush;
+    if (!m_out) {
+        m_writeError = errno != 0 ? errno : EIO;
+    }
 }
 
 bool ScriptRunner::Fail(std::string message) {

@@ -29,6 +29,8 @@ public:
 
     // Runs one line; false when it could not be run (the reason has been written).
     bool RunLine(std::string_view line, int lineNumber);
+    // The errno of the first output that could not be written (nothing is written after it), or 0.
+    int WriteError() const { return m_writeError; }
 
 private:
     class Site;
@@ -68,6 +70,7 @@ private:
     std::map<std::string, Hosted> m_objects;
     std::map<std::string, std::vector<std::int16_t>> m_arrays;
     int m_line = 0;
+    int m_writeError = 0;
 };
 
 // The JSON form of an automation value.

@@ -134,4 +134,25 @@ TEST_F(HostTest, AnArrayTooLargeForTheMemoryIsAnErrorLine) {
               "{\"array\":\"b\",\"values\":[0,0,0]}\n");
 }
 
+// Output that cannot be written (a full disk, a closed standard output) is an error the caller
+// sees: the host says why and exits with 3.
+TEST_F(HostTest, OutputThatCannotBeWrittenFailsTheRun) {
+    const auto errors = m_dir / "errors.txt";
+    const std::string script = "create s SONIVEL.SonivelCtrl --library " + m_library + "\n";
+    Host("run > /dev/full 2> '" + errors.string() + "'", script);
+    EXPECT_EQ(m_status, 3);
+    std::ifstream full(errors);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(full), std::istreambuf_iterator<char>()),
+              "sonivel-host: cannot write the output: No space left on device\n");
+
+    Host("run >&- 2> '" + errors.string() + "'", script);
+    EXPECT_EQ(m_status, 3);
+    std::ifstream closed(errors);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(closed), std::istreambuf_iterator<char>()),
+              "sonivel-host: cannot write the output: Bad file descriptor\n");
+
+    Host("version " + m_library + " > /dev/full 2>/dev/null");
+    EXPECT_EQ(m_status, 3);
+}
+
 }  // namespace
