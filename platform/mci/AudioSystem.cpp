@@ -21,7 +21,12 @@ std::mutex& SdlLock() {
 }
 
 bool AudioSystemReady() {
-    static const bool ready = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    static const bool ready = [] {
+        // SDL's own SIGINT and SIGTERM handlers only queue a quit event that no host of ours
+        // reads: with them, Ctrl+C, kill and logging out no longer end the program.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    }();
     return ready;
 }
 

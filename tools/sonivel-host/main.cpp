@@ -12,6 +12,7 @@
 #include "platform/automation/ObjectLoader.h"
 #include "platform/json/Json.h"
 #include "tools/sonivel-host/ScriptRunner.h"
+#include "tools/sonivel-host/SignalGuard.h"
 
 namespace {
 
@@ -92,6 +93,7 @@ int main(int argc, char** argv) {
     if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {
         return OutputFailed(errno);
     }
+    const sonivelhost::SignalGuard signals;
     const std::string command = argc > 1 ? argv[1] : "";
     if (argc == 3 && command == "register") {
         return Report("register", argv[2], automation::RegisterServer(argv[2]));
