@@ -19,6 +19,8 @@ int OpenFlags(FileMode mode) {
             return O_RDWR;
         case FileMode::CreateTruncate:
             return O_WRONLY | O_CREAT | O_TRUNC;
+        case FileMode::CreateNew:
+            return O_RDWR | O_CREAT | O_EXCL;
     }
     return O_RDONLY;
 }

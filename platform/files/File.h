@@ -14,6 +14,7 @@ enum class FileMode {
     Read,            // existing file, read only
     ReadWrite,       // existing file, read and write
     CreateTruncate,  // created when missing, emptied when present, write only (mode 0666 & ~umask)
+    CreateNew,       // created, read and write; fails (EEXIST) when something is there already
 };
 
 class File {

@@ -7,28 +7,16 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <random>
 #include <string>
 #include <system_error>
 
+#include "platform/files/SaveTemps.h"
 #include "platform/files/TempFiles.h"
 
 namespace files {
 namespace {
 
 constexpr std::size_t kWritePiece = 1 << 20;
-constexpr int kNameAttempts = 64;
-
-std::string RandomSuffix(std::mt19937& engine) {
-    static constexpr char kAlphabet[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof(kAlphabet) - 2);
-    std::string suffix(8, ' ');
-    for (char& c : suffix) {
-        c = kAlphabet[pick(engine)];
-    }
-    return suffix;
-}
 
 // Makes a finished rename durable; a failure here only weakens crash safety, the new file is
 // already in place, so it is not reported.
@@ -108,34 +96,16 @@ ReplacingWriter::ReplacingWriter(std::filesystem::path target) : m_target(std::m
     if (m_error != 0) {
         return;
     }
-    std::mt19937 engine{std::random_device{}()};
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        // Appended piece by piece: GCC 12 at -O3 warns wrongly on the chained concatenation.
-        std::string name = ".";
-        name += m_target.filename().string();
-        name += '.';
-        name += RandomSuffix(engine);
-        m_temp = m_target.parent_path() / name;
-        const int fd = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            m_file = File(m_temp, FileMode::ReadWrite);
-            m_error = m_file.Error();
-            return;
-        }
-        if (errno != EEXIST) {
-            m_error = errno;
-            m_temp.clear();
-            return;
-        }
+    RemoveSaveLeftovers(m_target);
+    m_file = CreateSaveTemp(m_target, m_temp);
+    if (!m_file.IsOpen()) {
+        m_error = m_file.Error() != 0 ? m_file.Error() : EEXIST;
     }
-    m_error = EEXIST;
-    m_temp.clear();
 }
 
 ReplacingWriter::~ReplacingWriter() {
     if (!m_committed && !m_temp.empty()) {
-        m_file.Close();
+        // Removed while still locked, so no other save sees it as a leftover of its own.
         std::remove(m_temp.c_str());
     }
 }
@@ -171,12 +141,20 @@ bool ReplacingWriter::Commit() {
         m_error = errno;
         return false;
     }
-    if (!m_file.Close()) {
-        m_error = m_file.Error();
+    // The lock lives on in a second descriptor until the rename: closed, the finished file would
+    // look like a leftover to another save of the same target.
+    const int lock = ::dup(m_file.Descriptor());
+    if (lock < 0 || !m_file.Close()) {
+        m_error = lock < 0 ? errno : m_file.Error();
+        if (lock >= 0) {
+            ::close(lock);
+        }
         return false;
     }
-    if (std::rename(m_temp.c_str(), m_target.c_str()) != 0) {
-        m_error = errno;
+    const bool renamed = std::rename(m_temp.c_str(), m_target.c_str()) == 0;
+    m_error = renamed ? 0 : errno;
+    ::close(lock);
+    if (!renamed) {
         return false;
     }
     m_committed = true;

@@ -2,7 +2,8 @@
 // disk, so a crash leaves either the old file or the whole new one, never a half-written file.
 // Files inside the temporary folder are renamed into place without the flush to disk. Only a
 // regular file the user may write is replaced (through a symbolic link, the file it names); it
-// keeps its permissions, owner and group.
+// keeps its permissions, owner and group. The new file is named and locked as SaveTemps.h says, and
+// the leftovers of earlier saves of the same target that were killed half-way are removed first.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <fstream>
@@ -277,6 +280,60 @@ TEST(ReplacingWriterTest, AnotherUsersFileInASharedFolderIsNotReplaced) {
     struct stat info {};
     ASSERT_EQ(::stat(theirs.c_str(), &info), 0);
     EXPECT_EQ(info.st_uid, 0u);
+}
+
+// The new files of saves of `target` lying beside it.
+int SaveTemps(const fs::path& target) {
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(target.parent_path())) {
+        count +=
+            entry.path().filename().string().starts_with("." + target.filename().string() + ".");
+    }
+    return count;
+}
+
+// A save killed half-way leaves its new file beside the target; the next save of the same target
+// removes it, but never the file of a save still running in another process.
+TEST(ReplacingWriterTest, TheNextSaveRemovesWhatKilledSavesLeftButNotRunningOnes) {
+    TempFolder folder;
+    const fs::path target = folder / "song.wav";
+    WriteBytes(target, {1});
+    int ready[2];
+    int finish[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(finish), 0);
+    const pid_t running = ::fork();
+    if (running == 0) {
+        files::ReplacingWriter writer(target);
+        const bool wrote = writer.Write(Counting(100));
+        char byte = wrote ? 1 : 0;
+        if (::write(ready[1], &byte, 1) == 1) {
+            // Still saving until the test lets it go; it then ends without committing.
+            static_cast<void>(::read(finish[0], &byte, 1));
+        }
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    const pid_t killed = ::fork();
+    if (killed == 0) {
+        files::ReplacingWriter writer(target);
+        static_cast<void>(writer.Write(Counting(100)));
+        ::raise(SIGKILL);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(killed, &status, 0), killed);
+    EXPECT_EQ(SaveTemps(target), 2) << "the running save's file and the killed one's";
+
+    EXPECT_TRUE(Replaces(target));
+    EXPECT_EQ(ReadBytes(target), Counting(4));
+    EXPECT_EQ(SaveTemps(target), 1) << "only the running save's file is left";
+
+    ASSERT_EQ(::write(finish[1], &byte, 1), 1);
+    ASSERT_EQ(::waitpid(running, &status, 0), running);
+    for (const int fd : {ready[0], ready[1], finish[0], finish[1]}) {
+        ::close(fd);
+    }
 }
 
 }  // namespace
