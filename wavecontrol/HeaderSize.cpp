@@ -1,16 +1,17 @@
 #include "wavecontrol/HeaderSize.h"
 
 #include <array>
-#include <cstring>
+#include <optional>
 
 #include "platform/files/File.h"
+#include "platform/mci/RiffChunks.h"
 
 namespace sonivel {
 
 namespace {
 
 constexpr std::size_t kLastOffset = 10000;
-constexpr char kTag[4] = {'d', 'a', 't', 'a'};
+constexpr std::size_t kTagBytes = 4;
 
 }  // namespace
 
@@ -21,14 +22,10 @@ std::int32_t FindHeaderSize(const char* path) {
     }
     // Every offset that could hold the tag, read at once; a read that ends early (end of file,
     // an error) leaves fewer offsets to search, as a failed read ends the search.
-    std::array<std::uint8_t, kLastOffset + sizeof kTag> head{};
+    std::array<std::uint8_t, kLastOffset + kTagBytes> head{};
     const std::size_t filled = files::ReadPieces(file, 0, head, head.size()).bytes;
-    for (std::size_t offset = 0; offset + sizeof kTag <= filled; ++offset) {
-        if (std::memcmp(head.data() + offset, kTag, sizeof kTag) == 0) {
-            return offset == 0 ? 0 : static_cast<std::int32_t>(offset + 8);
-        }
-    }
-    return 0;
+    const std::optional<std::size_t> found = riff::SearchTag(std::span(head).first(filled), "data");
+    return found && *found != 0 ? static_cast<std::int32_t>(*found + 8) : 0;
 }
 
 }  // namespace sonivel

@@ -26,32 +26,37 @@ bool ReadChunk(const ByteSource& read, std::uint64_t size, std::uint64_t at, Chu
     return true;
 }
 
+// Whether a chunk that makes sense starts at `at`: a tag of printable characters and a size that
+// fits in the file.
 bool StartsChunk(const ByteSource& read, std::uint64_t size, std::uint64_t at) {
     Chunk chunk;
     return ReadChunk(read, size, at, chunk) &&
-           IsTagText(reinterpret_cast<const std::uint8_t*>(chunk.tag));
+           IsTagText(reinterpret_cast<const std::uint8_t*>(chunk.tag)) &&
+           chunk.Body() + chunk.size <= size;
+}
+
+bool StartsChunkNamed(const ByteSource& read, std::uint64_t size, std::uint64_t at,
+                      std::string_view name) {
+    Chunk chunk;
+    return ReadChunk(read, size, at, chunk) && chunk.Is(name);
+}
+
+// Where the chunk after an odd-sized one starts: after its pad byte, unless the writer left the
+// pad out. The format and data chunks are recognised by name (the data chunk of a cut file does
+// not fit in it); any other chunk by making sense where the other place does not.
+std::uint64_t AfterOddChunk(const ByteSource& read, std::uint64_t size, std::uint64_t end) {
+    for (const std::string_view name : {"fmt ", "data"}) {
+        if (StartsChunkNamed(read, size, end + 1, name)) {
+            return end + 1;
+        }
+        if (StartsChunkNamed(read, size, end, name)) {
+            return end;
+        }
+    }
+    return !StartsChunk(read, size, end + 1) && StartsChunk(read, size, end) ? end : end + 1;
 }
 
 }  // namespace
-
-std::uint16_t ReadLe16(const std::uint8_t* bytes) {
-    return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
-}
-
-std::uint32_t ReadLe32(const std::uint8_t* bytes) {
-    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
-
-void PutLe16(std::uint8_t* bytes, std::uint16_t value) {
-    bytes[0] = static_cast<std::uint8_t>(value);
-    bytes[1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void PutLe32(std::uint8_t* bytes, std::uint32_t value) {
-    PutLe16(bytes, static_cast<std::uint16_t>(value));
-    PutLe16(bytes + 2, static_cast<std::uint16_t>(value >> 16));
-}
 
 ByteSource MemorySource(std::span<const std::uint8_t> bytes) {
     return [bytes](std::uint64_t offset, std::span<std::uint8_t> target) {
@@ -86,11 +91,7 @@ WalkEnd WalkChunks(const ByteSource& read, std::uint64_t size,
         if (end > size) {
             return WalkEnd::Overrun;
         }
-        // A pad byte is zero, never part of a tag: where a tag follows at once, it was left out.
-        at = end;
-        if ((chunk.size & 1) != 0 && !StartsChunk(read, size, at)) {
-            ++at;
-        }
+        at = (chunk.size & 1) != 0 ? AfterOddChunk(read, size, end) : end;
     }
     return WalkEnd::EndOfFile;
 }

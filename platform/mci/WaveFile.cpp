@@ -12,10 +12,8 @@
 namespace mci {
 namespace {
 
-constexpr std::uint16_t kFormatPcm = 1;
 constexpr std::uint16_t kFormatExtensible = 0xFFFE;
 constexpr std::size_t kReadPiece = 1 << 20;
-constexpr std::size_t kCanonicalHeaderSize = 44;
 
 // The format chunk: PCM, or the extensible form whose sub-format is PCM; 8 or 16 bits.
 bool ParseFormat(const ByteSource& read, std::uint64_t offset, std::uint64_t available,
@@ -27,9 +25,9 @@ bool ParseFormat(const ByteSource& read, std::uint64_t offset, std::uint64_t ava
         return false;
     }
     const std::uint16_t tag = riff::ReadLe16(&bytes[0]);
-    const bool pcm = tag == kFormatPcm ||
-                     (tag == kFormatExtensible && wanted >= 26 &&
-                      riff::ReadLe16(&bytes[16]) >= 22 && riff::ReadLe16(&bytes[24]) == kFormatPcm);
+    const bool pcm = tag == riff::kFormatPcm || (tag == kFormatExtensible && wanted >= 26 &&
+                                                 riff::ReadLe16(&bytes[16]) >= 22 &&
+                                                 riff::ReadLe16(&bytes[24]) == riff::kFormatPcm);
     format.channels = riff::ReadLe16(&bytes[2]);
     format.samplesPerSec = riff::ReadLe32(&bytes[4]);
     format.bitsPerSample = riff::ReadLe16(&bytes[14]);
@@ -95,32 +93,19 @@ ErrorCode ReadWaveFile(const std::filesystem::path& path, WaveSound& sound) {
 
 ErrorCode WriteWaveFile(const std::filesystem::path& path, const WaveFormat& format,
                         std::span<const std::uint8_t> frames) {
-    const std::uint64_t pad = frames.size() & 1;
-    const std::uint64_t riffSize = kCanonicalHeaderSize - 8 + frames.size() + pad;
-    if (riffSize > 0xFFFFFFFFu) {
+    const std::optional<riff::CanonicalHeaderBytes> header =
+        riff::CanonicalHeader(format, frames.size());
+    if (!header) {
         return ErrFileNotSaved;
     }
-    std::array<std::uint8_t, kCanonicalHeaderSize> header{};
-    std::memcpy(&header[0], "RIFF", 4);
-    riff::PutLe32(&header[4], static_cast<std::uint32_t>(riffSize));
-    std::memcpy(&header[8], "WAVEfmt ", 8);
-    riff::PutLe32(&header[16], 16);
-    riff::PutLe16(&header[20], kFormatPcm);
-    riff::PutLe16(&header[22], format.channels);
-    riff::PutLe32(&header[24], format.samplesPerSec);
-    riff::PutLe32(&header[28], format.samplesPerSec * format.BlockAlign());
-    riff::PutLe16(&header[32], format.BlockAlign());
-    riff::PutLe16(&header[34], format.bitsPerSample);
-    std::memcpy(&header[36], "data", 4);
-    riff::PutLe32(&header[40], static_cast<std::uint32_t>(frames.size()));
-
     files::ReplacingWriter writer(path);
     if (writer.Error() != 0) {
         return ErrFileNotSaved;
     }
     const std::uint8_t padByte = 0;
-    const bool written = writer.Write(header) && writer.Write(frames) &&
-                         (pad == 0 || writer.Write(std::span(&padByte, 1))) && writer.Commit();
+    const bool written = writer.Write(*header) && writer.Write(frames) &&
+                         (frames.size() % 2 == 0 || writer.Write(std::span(&padByte, 1))) &&
+                         writer.Commit();
     return written ? Ok : ErrFileWrite;
 }
 

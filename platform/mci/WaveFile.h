@@ -12,13 +12,7 @@
 
 namespace mci {
 
-struct WaveFormat {
-    std::uint16_t channels = 0;
-    std::uint32_t samplesPerSec = 0;
-    std::uint16_t bitsPerSample = 0;
-
-    std::uint32_t BlockAlign() const { return channels * (bitsPerSample / 8u); }
-};
+using riff::WaveFormat;
 
 // Where a WAV file keeps its format and its samples.
 struct WaveLayout {
