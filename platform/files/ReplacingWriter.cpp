@@ -123,6 +123,19 @@ bool ReplacingWriter::Write(std::span<const std::uint8_t> bytes) {
     return true;
 }
 
+RangeCopy ReplacingWriter::AppendFrom(const File& source, std::uint64_t offset,
+                                      std::uint64_t count) {
+    if (m_error != 0) {
+        return {0, CopyStop::Target, m_error};
+    }
+    const RangeCopy done = CopyRange(source, offset, m_file, m_written, count, kWritePiece);
+    m_written += done.bytes;
+    if (done.stop == CopyStop::Target) {
+        m_error = done.error != 0 ? done.error : EIO;
+    }
+    return done;
+}
+
 bool ReplacingWriter::Commit() {
     if (m_error != 0) {
         return false;

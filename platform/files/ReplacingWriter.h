@@ -27,6 +27,9 @@ public:
     int Error() const { return m_error; }
     // Appends bytes; false (and Error()) on failure.
     bool Write(std::span<const std::uint8_t> bytes);
+    // Appends `count` bytes of `source` from `offset`, inside the kernel where it can. A failure
+    // of the new file also sets Error(); one of the source does not.
+    RangeCopy AppendFrom(const File& source, std::uint64_t offset, std::uint64_t count);
     // Flushes the new file, gives it the target's permissions, owner and group when the target
     // exists, and renames it over the target. False (and Error()) on failure, also when the
     // target has become one that must not be replaced; the target is then untouched.
