@@ -32,6 +32,14 @@ void WaveDevice::Close() {
     EndSession(NotifyAborted);
 }
 
+files::MemoryBlock WaveDevice::ReleaseFrames() {
+    std::lock_guard commandLock(m_commandMutex);
+    std::lock_guard lock(m_stateMutex);
+    m_usedBytes = 0;
+    m_position = 0;
+    return std::move(m_frames);
+}
+
 ErrorCode WaveDevice::Execute(const Command& command, std::string& reply, NotifyTarget* callback) {
     std::unique_lock commandLock(m_commandMutex);
     ErrorCode error = Ok;

@@ -36,6 +36,9 @@ public:
     ErrorCode Execute(const Command& command, std::string& reply, NotifyTarget* callback);
     // Ends playing or recording (aborted) before the device goes.
     void Close();
+    // After Close: hands over the memory of the sound, for another device to reuse; the device
+    // then holds an empty sound (a command that still reaches it finds nothing to play or save).
+    files::MemoryBlock ReleaseFrames();
 
 private:
     enum class Mode { Stopped, Playing, Recording };

@@ -78,7 +78,8 @@ ErrorCode ReadWaveFile(const std::filesystem::path& path, WaveSound& sound) {
     if (const ErrorCode error = ParseWaveLayout(read, *size, layout); error != Ok) {
         return error;
     }
-    if (!sound.frames.Allocate(static_cast<std::size_t>(layout.dataSize))) {
+    // Memory the caller passed in is reused: pages already there need no zeroing by the kernel.
+    if (!sound.frames.Resize(static_cast<std::size_t>(layout.dataSize))) {
         return ErrOutOfMemory;
     }
     // The file may have shrunk since its size was taken: keep the whole frames that came.

@@ -34,7 +34,7 @@ struct WaveSound {
 };
 
 // ErrFileNotFound, ErrFileRead, ErrInvalidFile (also for folders and empty files) or
-// ErrOutOfMemory on failure.
+// ErrOutOfMemory on failure. Memory that sound.frames holds already is reused for the samples.
 ErrorCode ReadWaveFile(const std::filesystem::path& path, WaveSound& sound);
 
 // ErrFileNotSaved when the file cannot be created, ErrFileWrite when writing it fails; the

@@ -44,6 +44,18 @@ TEST_F(WaveFileTest, ReadsTheFormatAndSamplesOfEachKind) {
     }
 }
 
+// Memory the caller hands in holds the samples: a device closed for an edit and opened again
+// reuses its pages.
+TEST_F(WaveFileTest, MemoryAlreadyHeldIsReused) {
+    const Bytes samples = Pattern(4000);
+    mci::WaveSound sound;
+    ASSERT_TRUE(sound.frames.Allocate(samples.size()));
+    const std::uint8_t* given = sound.frames.Data();
+    ASSERT_EQ(Read(WaveBytes({1, 8000, 16, false}, samples), sound), mci::Ok);
+    EXPECT_EQ(sound.frames.Data(), given);
+    EXPECT_EQ(Held(sound), samples);
+}
+
 TEST_F(WaveFileTest, TruncatedDataKeepsTheWholeFramesThatAreThere) {
     const Bytes samples = Pattern(400);
     Bytes file = WaveBytes({2, 8000, 16, false}, samples);
