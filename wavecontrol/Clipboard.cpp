@@ -79,11 +79,7 @@ void CSonivelCtrl::Copy(std::int32_t From, std::int32_t To) {
     std::int32_t code = CopyCode(fresh.AppendFrom(work, static_cast<std::uint64_t>(first),
                                                   static_cast<std::uint64_t>(count)),
                                  kErrWavBuffer, kErrClipboardAccess);
-    if (code == 0 && !fresh.Commit()) {
-        code = kErrClipboardAccess;
-    }
-    if (code != 0) {
-        RecoverWorkCopy(position, code);
+    if (!CommitWorkFile(fresh, code, kErrClipboardAccess, position)) {
         return;
     }
     g_lClipBytes = static_cast<std::int32_t>(count);
@@ -141,12 +137,7 @@ void CSonivelCtrl::Paste(std::int32_t From, std::int32_t To) {
         return;
     }
     files::ReplacingWriter fresh(m_strWorkFile);
-    std::int32_t code = FillPaste(*plan, work, clip, fresh);
-    if (code == 0 && !fresh.Commit()) {
-        code = kErrSaveTmp;
-    }
-    if (code != 0) {
-        RecoverWorkCopy(position, code);
+    if (!CommitWorkFile(fresh, FillPaste(*plan, work, clip, fresh), kErrSaveTmp, position)) {
         return;
     }
     // A paste that shortened the sound keeps the position within it.

@@ -104,9 +104,11 @@ private:
     // holding at least `dataBytes` (518 and recovery otherwise).
     bool OpenWorkCopy(files::File& work, std::int64_t dataBytes, std::int32_t position,
                       std::int32_t& header);
-    // Puts the new working copy `fresh` in place and reopens the device on it at `position`;
-    // after a failure (`code`, or 517 when it cannot be put in place) the old copy is reopened.
-    void FinishWorkCopy(files::ReplacingWriter& fresh, std::int32_t code, std::int32_t position);
+    // Puts `fresh`, the new working copy or clipboard, in place when the edit went well (`code`
+    // 0; `commitCode` when it cannot be put in place). Otherwise the device is opened again on
+    // the unchanged working copy at `position`, the code recorded, and false returned.
+    bool CommitWorkFile(files::ReplacingWriter& fresh, std::int32_t code, std::int32_t commitCode,
+                        std::int32_t position);
 
     struct ArrayJob {
         std::int32_t position = 0;

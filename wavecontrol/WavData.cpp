@@ -134,7 +134,9 @@ void CSonivelCtrl::ArrayToWavFile(std::int16_t* pArray, std::int32_t ArrayLength
         code = CopyCode(fresh.AppendFrom(work, dataEnd, work.Size().value_or(dataEnd) - dataEnd),
                         kErrWavBuffer, kErrSaveTmp);
     }
-    FinishWorkCopy(fresh, code, job.position);
+    if (CommitWorkFile(fresh, code, kErrSaveTmp, job.position)) {
+        ReopenWorkCopy(job.position);
+    }
 }
 
 void CSonivelCtrl::SetSamplingRate(std::int32_t SamplingRate) {
@@ -222,7 +224,9 @@ void CSonivelCtrl::ChangeVolume(std::int32_t From, std::int32_t To, float Factor
         code = CopyCode(fresh.AppendFrom(work, end, work.Size().value_or(end) - end), kErrWavBuffer,
                         kErrSaveTmp);
     }
-    FinishWorkCopy(fresh, code, position);
+    if (CommitWorkFile(fresh, code, kErrSaveTmp, position)) {
+        ReopenWorkCopy(position);
+    }
 }
 
 }  // namespace sonivel

@@ -92,16 +92,16 @@ bool CSonivelCtrl::OpenWorkCopy(files::File& work, std::int64_t dataBytes, std::
     return true;
 }
 
-void CSonivelCtrl::FinishWorkCopy(files::ReplacingWriter& fresh, std::int32_t code,
-                                  std::int32_t position) {
+bool CSonivelCtrl::CommitWorkFile(files::ReplacingWriter& fresh, std::int32_t code,
+                                  std::int32_t commitCode, std::int32_t position) {
     if (code == 0 && !fresh.Commit()) {
-        code = kErrSaveTmp;
+        code = commitCode;
     }
     if (code != 0) {
         RecoverWorkCopy(position, code);
-        return;
+        return false;
     }
-    ReopenWorkCopy(position);
+    return true;
 }
 
 }  // namespace sonivel
