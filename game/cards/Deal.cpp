@@ -3,6 +3,7 @@
 #include "game/access/Speech.h"
 #include "game/cards/Deck.h"
 #include "game/cards/HandDisplay.h"
+#include "game/cards/NextCard.h"
 #include "game/play/DealerTurn.h"
 #include "game/play/Insurance.h"
 #include "game/play/PlayCommand.h"
@@ -12,7 +13,6 @@
 #include "game/shell/Game.h"
 #include "game/shell/GameScreen.h"
 #include "game/shell/TableLabels.h"
-#include "game/sound/Sound.h"
 
 namespace game {
 
@@ -55,8 +55,7 @@ void DealCards(Game& game) {
             game.GameScreen.ShuffleNeeded = false;
             state.DealPosition = 0;
             ShuffleDeck(game);
-            PlaySound(game, "\\shuffle.wav");
-            Delay(game, 15);
+            ShuffleSound(game);
         }
         Player1Show(game);
         ClearPlayerTextBox(game);

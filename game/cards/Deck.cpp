@@ -1,10 +1,13 @@
 #include "game/cards/Deck.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <sstream>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "game/shell/Game.h"
@@ -42,14 +45,20 @@ std::mt19937 Reseeded(ShuffleControl& shuffle) {
     return std::mt19937(sequence);
 }
 
-// The stacked cards on top in their order, the others after them from the lowest up.
-void StackDeck(DeckSlots& deck, const std::vector<std::int16_t>& stacked) {
+constexpr const char* kStackedDeckRule = "a stacked deck names each card from 1 to 52 at most once";
+
+void CheckStackedDeck(const std::vector<std::int16_t>& stacked) {
     std::vector<std::int16_t> sorted = stacked;
     std::sort(sorted.begin(), sorted.end());
     if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end() ||
         (!sorted.empty() && (sorted.front() < 1 || sorted.back() > kCards))) {
-        throw std::invalid_argument("a stacked deck names each card from 1 to 52 at most once");
+        throw std::invalid_argument(kStackedDeckRule);
     }
+}
+
+// The stacked cards on top in their order, the others after them from the lowest up.
+void StackDeck(DeckSlots& deck, const std::vector<std::int16_t>& stacked) {
+    CheckStackedDeck(stacked);
     int slot = 0;
     for (const std::int16_t card : stacked) {
         deck[slot++] = card;
@@ -59,6 +68,17 @@ void StackDeck(DeckSlots& deck, const std::vector<std::int16_t>& stacked) {
             deck[slot++] = card;
         }
     }
+}
+
+// The 52 cards in a new order: the stacked deck once, when one is set, or shuffled.
+void NewOrder(ShuffleControl& shuffle, DeckSlots& deck) {
+    std::mt19937 generator = Reseeded(shuffle);
+    if (!shuffle.stackedDeck.empty()) {
+        StackDeck(deck, shuffle.stackedDeck);
+        shuffle.stackedDeck.clear();
+        return;
+    }
+    FillDeck(deck, generator);
 }
 
 }  // namespace
@@ -79,13 +99,39 @@ void FillDeck(DeckSlots& deck, std::mt19937& generator) {
 }
 
 void ShuffleDeck(Game& game) {
-    std::mt19937 generator = Reseeded(game.shuffle);
-    if (!game.shuffle.stackedDeck.empty()) {
-        StackDeck(game.state.Deck, game.shuffle.stackedDeck);
-        game.shuffle.stackedDeck.clear();
-        return;
+    NewOrder(game.shuffle, game.state.Deck);
+}
+
+void ShuffleAroundTable(Game& game, const std::vector<Int16>& onTable) {
+    DeckSlots order;
+    NewOrder(game.shuffle, order);
+    DeckSlots& deck = game.state.Deck;
+    int slot = 0;
+    for (const Int16 card : onTable) {
+        deck[slot++] = card;
     }
-    FillDeck(game.state.Deck, generator);
+    game.state.DealPosition = slot;
+    for (int from = 0; from < kCards; ++from) {
+        if (std::find(onTable.begin(), onTable.end(), order[from]) == onTable.end()) {
+            deck[slot++] = order[from];
+        }
+    }
+}
+
+std::vector<std::int16_t> ParseStackedDeck(std::string_view text) {
+    std::vector<std::int16_t> cards;
+    std::istringstream words{std::string(text)};
+    std::string word;
+    while (words >> word) {
+        int card = 0;
+        const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), card);
+        if (error != std::errc() || end != word.data() + word.size() || card < 1 || card > kCards) {
+            throw std::invalid_argument("\"" + word + "\" is not a card: " + kStackedDeckRule);
+        }
+        cards.push_back(static_cast<std::int16_t>(card));
+    }
+    CheckStackedDeck(cards);
+    return cards;
 }
 
 bool DeckNeedsShuffle(const Game& game) {

@@ -13,4 +13,11 @@ void DealerDraw(Game& game);
 // included), and settles the hand by comparing the totals unless the dealer went over 21.
 void DealToDealer(Game& game);
 
+// The card-giving part of every draw of the dealer, ordinary or split: the next card stored,
+// shown (the first face down), announced from the third on, and the ace rule applied.
+void DrawDealerCard(Game& game);
+// The dealer's play shared by ordinary and split hands: the two opening cards named, then a card
+// from `draw` while the total is below 17.
+void DealerPlaysOut(Game& game, void (*draw)(Game&));
+
 }  // namespace game

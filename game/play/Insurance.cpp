@@ -6,6 +6,7 @@
 #include "game/cards/BlackJack.h"
 #include "game/play/PlayCommand.h"
 #include "game/play/Refusal.h"
+#include "game/play/SettlementTexts.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
 #include "game/shell/MessageBoxes.h"
@@ -16,10 +17,6 @@ namespace game {
 namespace {
 
 constexpr const char* kTitle = "Insurance";
-
-std::string Line(std::string_view text) {
-    return std::string(text).append(kLineBreak);
-}
 
 std::string DealerCardName(const GameState& state, int slot) {
     return std::string(TrimSpaces(state.DealerCardNames[slot].Text()));

@@ -3,67 +3,65 @@
 #include <string>
 
 #include "game/access/Speech.h"
-#include "game/cards/Cards.h"
 #include "game/cards/HandDisplay.h"
-#include "game/play/AceRule.h"
+#include "game/cards/NextCard.h"
 #include "game/play/DealerTurn.h"
+#include "game/play/HandCards.h"
 #include "game/play/Insurance.h"
 #include "game/play/PlayCommand.h"
 #include "game/play/Refusal.h"
 #include "game/play/Settlement.h"
+#include "game/play/SettlementTexts.h"
+#include "game/play/SplitHands.h"
+#include "game/play/SplitPlay.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
-#include "game/shell/Text.h"
 #include "game/sound/Sound.h"
 
 namespace game {
 
 namespace {
 
-// The outcome text of a hand ended by the player's own card: what the card did, the money, the
-// insurance report, then the cards and the total.
-std::string PlayerCardOutcome(Game& game, std::string_view whatTheCardDid,
-                              std::string_view moneyLine) {
+// An ordinary hand ended by the player's own card: the insurance report goes between what the
+// card did and the account of the cards.
+void SettleByPlayerCard(Game& game, PlayerCardEnding ending) {
     const GameState& state = game.state;
-    std::string text = "You drew the ";
-    text.append(state.PlayerCardNames[state.PlayerCardCount].Text())
-        .append(whatTheCardDid)
-        .append(kLineBreak)
-        .append(moneyLine)
-        .append(std::to_string(state.Bet))
-        .append(" which is the amount of your bet.")
-        .append(kLineBreak);
-    text.append(Insurance(game));
-    text.append("Your cards: ").append(kLineBreak);
-    text.append(CardList(state.PlayerCardNames, state.PlayerCardCount));
-    text.append("Your total is ")
-        .append(std::to_string(state.PlayerTotal))
-        .append("!")
-        .append(kLineBreak);
-    return text;
+    std::string text = PlayerCardOpening(state, ending);
+    text += Insurance(game);
+    text += PlayerCardAccount(state);
+    if (ending == PlayerCardEnding::FiveCards) {
+        SettleHand(game, kFiveCardPayout * state.Bet, HandResult::PlayerWins, std::move(text));
+    } else {
+        SettleHand(game, 0, HandResult::DealerWins, std::move(text));
+    }
 }
 
 }  // namespace
 
+void DrawPlayerCard(Game& game) {
+    GameState& state = game.state;
+    const std::string name =
+        PutCardInHand(NextCard(game), state.PlayerCardValues, state.PlayerCardNames,
+                      state.PlayerCardCount, state.PlayerTotal);
+    AddToPlayer(game, name);
+    LowerAces(state.PlayerCardValues, state.PlayerCardCount, state.PlayerTotal);
+}
+
+std::optional<PlayerCardEnding> HandEndedBy(const GameState& state) {
+    if (WinsByFiveCards(state.PlayerCardCount, state.PlayerTotal)) {
+        return PlayerCardEnding::FiveCards;
+    }
+    if (IsBust(state.PlayerTotal)) {
+        return PlayerCardEnding::Bust;
+    }
+    return std::nullopt;
+}
+
 void Player1Draw(Game& game) {
     Guarded(game, Report::MessageBox, " in Player1Draw()", [&] {
-        GameState& state = game.state;
-        state.PlayerCardCount += 1;
-        const Int16 card = state.Deck[state.DealPosition];
-        state.PlayerCardValues[state.PlayerCardCount] = GetCardValue(card);
-        state.PlayerTotal += state.PlayerCardValues[state.PlayerCardCount];
-        const std::string name = GetCardString(card);
-        state.PlayerCardNames[state.PlayerCardCount] = name;
-        AddToPlayer(game, name);
-        state.DealPosition += 1;
-        LowerAces(state.PlayerCardValues, state.PlayerCardCount, state.PlayerTotal);
-        if (state.PlayerCardCount == 5 && state.PlayerTotal < 22) {
-            std::string text = PlayerCardOutcome(
-                game, ", which gives you 5 cards without going over 21. ", "You win $");
-            SettleHand(game, 2 * state.Bet, HandResult::PlayerWins, std::move(text));
-        } else if (state.PlayerTotal >= 22) {
-            std::string text = PlayerCardOutcome(game, ", which put you over 21. ", "You lose $");
-            SettleHand(game, 0, HandResult::DealerWins, std::move(text));
+        DrawPlayerCard(game);
+        if (const std::optional<PlayerCardEnding> ending = HandEndedBy(game.state)) {
+            SettleByPlayerCard(game, *ending);
         }
     });
 }
@@ -77,7 +75,11 @@ void btnHit_Click(Game& game) {
                 return;
             }
             PlaySound(game, "\\hit.wav");
-            Player1Draw(game);
+            if (game.state.SplitInProgress) {
+                SplitPlayerDraw(game);
+            } else {
+                Player1Draw(game);
+            }
         });
     });
 }
@@ -85,13 +87,19 @@ void btnHit_Click(Game& game) {
 void btnStay_Click(Game& game) {
     PlayCommand(game, [&] {
         Guarded(game, Report::MessageBox, " in btnStay_Click()", [&] {
-            if (game.state.PlayerTotal >= 22) {
+            GameState& state = game.state;
+            if (IsBust(state.PlayerTotal)) {
                 return;
             }
             StopSpeech(game);
             Speak(game, "The player stays. ");
             Delay(game, 10);
-            DealToDealer(game);
+            if (!state.SplitInProgress) {
+                DealToDealer(game);
+                return;
+            }
+            state.SplitHands[state.SplitHandIndex].Outcome = kSplitHandStanding;
+            NextSplit(game);
         });
     });
 }

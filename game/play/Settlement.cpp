@@ -2,7 +2,6 @@
 
 #include "game/shell/Game.h"
 #include "game/shell/TableLabels.h"
-#include "game/shell/Text.h"
 #include "game/sound/Sound.h"
 
 namespace game {
@@ -31,14 +30,6 @@ void SettleHand(Game& game, Int32 payout, HandResult result, std::string text) {
             screen.tmrDraw.SetEnabled(true);
             break;
     }
-}
-
-std::string CardList(const CheckedArray<CardName, 21>& names, Int16 count) {
-    std::string list;
-    for (int slot = 1; slot <= count; ++slot) {
-        list.append(TrimSpaces(names[slot].Text())).append(kLineBreak);
-    }
-    return list;
 }
 
 }  // namespace game

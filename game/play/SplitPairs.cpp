@@ -2,22 +2,57 @@
 
 #include "game/play/PlayCommand.h"
 #include "game/play/Refusal.h"
+#include "game/play/SettlementRules.h"
+#include "game/play/SettlementTexts.h"
+#include "game/play/SplitHands.h"
+#include "game/play/SplitPlay.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
+#include "game/shell/MessageBoxes.h"
+#include "game/shell/TableLabels.h"
 
 namespace game {
 
 namespace {
 
+constexpr const char* kTitle = "Split Pairs";
 constexpr int kMostSplits = 3;
 constexpr int kSplitHandSlots = 5;
 constexpr int kSplitCardSlots = 15;
+constexpr int kAceHigh = 11;
 
-// Equal values, or a pair of aces one of which the ace rule has lowered.
-bool IsPair(const GameState& state) {
-    const Int16 first = state.PlayerCardValues[1];
-    const Int16 second = state.PlayerCardValues[2];
-    return first == second || (first == 11 && second == 1) || (first == 1 && second == 11);
+std::string SplitQuestion() {
+    return Line("Splitting this pair of cards will make 2 hands. ") +
+           Line("Your current bet will be bet on each of these 2 hands. ") +
+           Line(
+               "If you choose to split this pair, each hand produced will be played out "
+               "individually before the dealer plays. ") +
+           "Do you want to split this pair?";
+}
+
+// The confirmed split: one more bet leaves the stakes, the pair becomes two hands (a resplit puts
+// the new hand at the end of the queue), and the hand to play gets its second card.
+void SplitThePair(Game& game) {
+    GameState& state = game.state;
+    state.SplitInProgress = true;
+    state.SplitCount += 1;
+    state.Stakes -= state.Bet;
+    StakesShow(game);
+    if (IsAcePair(state.PlayerCardValues[1], state.PlayerCardValues[2])) {
+        // Each ace starts its own hand counting 11.
+        state.SplitAces = true;
+        state.PlayerCardValues[1] = kAceHigh;
+        state.PlayerCardValues[2] = kAceHigh;
+    }
+    if (state.SplitCount == 1) {
+        state.SplitHandIndex = 1;
+    }
+    StartSplitHand(state, state.SplitHandIndex, 1);
+    StartSplitHand(state, state.SplitCount + 1, 2);
+    ClearPlayerCards(game);
+    LoadPlayerFromSplit(game, state.SplitHandIndex);
+    ShowSplitHand(game);
+    SplitPlayerDraw(game);
 }
 
 }  // namespace
@@ -26,7 +61,7 @@ std::optional<std::string> SplitRefusal(const GameState& state) {
     if (state.PlayerCardCount > 2) {
         return "You can only split pairs when you have 2 cards.";
     }
-    if (!IsPair(state)) {
+    if (!IsPair(state.PlayerCardValues[1], state.PlayerCardValues[2])) {
         return "You can only split cards with the same value.";
     }
     if (state.SplitCount == kMostSplits) {
@@ -47,7 +82,11 @@ void btnSplit_Click(Game& game) {
 void SplitPairs(Game& game) {
     Guarded(game, Report::MessageBox, " in SplitPairs()", [&] {
         if (const std::optional<std::string> refusal = SplitRefusal(game.state)) {
-            Refuse(game, "Split Pairs", *refusal);
+            Refuse(game, kTitle, *refusal);
+            return;
+        }
+        if (AskYesNo(game, kTitle, SplitQuestion())) {
+            SplitThePair(game);
         }
     });
 }
@@ -70,6 +109,9 @@ void SetSplitVars(Game& game) {
                 split.CardNames[slot].clear();
             }
         }
+        // A hand left in the middle of a split (a new game begun) never reached the results
+        // frame that names the table's hand "Player" again.
+        game.GameScreen.lblPlayer.SetCaption("Player");
     });
 }
 

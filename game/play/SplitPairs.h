@@ -1,4 +1,5 @@
-// Splitting a pair: the command's checks and the split state that every deal clears.
+// Splitting a pair: the command, its checks and question, and the split state that every deal
+// clears.
 #pragma once
 
 #include <optional>
@@ -11,7 +12,8 @@ struct GameState;
 
 // The Split Pair command.
 void btnSplit_Click(Game& game);
-// Refuses a split that the hand does not allow, with the first check that fails.
+// Refuses a split that the hand does not allow, with the first check that fails; otherwise asks,
+// and on Yes splits the pair and deals the first hand its second card.
 void SplitPairs(Game& game);
 // Why the hand cannot be split now, or nothing when it can.
 std::optional<std::string> SplitRefusal(const GameState& state);

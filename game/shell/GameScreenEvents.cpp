@@ -5,6 +5,7 @@
 #include "game/play/Insurance.h"
 #include "game/play/PlayerTurn.h"
 #include "game/play/SplitPairs.h"
+#include "game/play/SplitSettlement.h"
 #include "game/shell/BetWindow.h"
 #include "game/shell/Game.h"
 #include "game/shell/GameMenu.h"
@@ -40,6 +41,7 @@ void ConnectGameScreen(Game& game) {
     screen.tmrPlayerWins.onTimer = [&game] { tmrPlayerWins_Timer(game); };
     screen.tmrDealerWins.onTimer = [&game] { tmrDealerWins_Timer(game); };
     screen.tmrDraw.onTimer = [&game] { tmrDraw_Timer(game); };
+    screen.tmrSplit.onTimer = [&game] { tmrSplit_Timer(game); };
     screen.btnSameBet.onClick = [&game] { btnSameBet_Click(game); };
     screen.btnNewBet.onClick = [&game] { btnNewBet_Click(game); };
     screen.btnExitGame.onClick = [&game] { btnExitGame_Click(game); };

@@ -8,14 +8,11 @@
 #include "game/shell/CommandLine.h"
 #include "game/shell/HeadlessGame.h"
 #include "game/shell/Program.h"
+#include "platform/files/ProgramFolder.h"
 #include "platform/settings/Store.h"
 #include "platform/ui/wx/WxBackend.h"
 
 namespace {
-
-std::filesystem::path ProgramFolder() {
-    return std::filesystem::read_symlink("/proc/self/exe").parent_path();
-}
 
 int RunWindowed(int& argc, char** argv) {
     std::unique_ptr<ui::Backend> backend = ui::CreateWxBackend(argc, argv);
@@ -29,14 +26,14 @@ int RunWindowed(int& argc, char** argv) {
 int RunHeadless(const game::CommandLine& commandLine) {
     const std::filesystem::path storeFile = settings::Store::DefaultPath();
     if (!commandLine.script) {
-        return game::RunHeadless(std::cin, std::cout, ProgramFolder(), storeFile);
+        return game::RunHeadless(std::cin, std::cout, files::ProgramFolder(), storeFile);
     }
     std::ifstream script(*commandLine.script);
     if (!script) {
         std::cerr << "ventra: cannot read the script " << *commandLine.script << '\n';
         return 2;
     }
-    return game::RunHeadless(script, std::cout, ProgramFolder(), storeFile);
+    return game::RunHeadless(script, std::cout, files::ProgramFolder(), storeFile);
 }
 
 }  // namespace

@@ -213,7 +213,7 @@ void DispatcherChannel::Serve(Connection& connection, std::unique_lock<std::mute
         }
         m_callStarted = Clock::now();
         lock.unlock();
-        const int id = spd_say(connection.Get(), SPD_TEXT, text.c_str());
+        const int id = spd_say(connection.Get(), SPD_MESSAGE, text.c_str());
         lock.lock();
         m_callStarted.reset();
         if (id < 0) {
@@ -223,27 +223,22 @@ void DispatcherChannel::Serve(Connection& connection, std::unique_lock<std::mute
     }
 }
 
-bool DispatcherChannel::WaitConnected(std::chrono::milliseconds bound, std::string& failure) {
-    std::unique_lock lock(m_mutex);
-    m_changed.wait_for(lock, bound, [this] { return m_state != State::Connecting; });
-    if (m_state == State::Ready) {
-        return true;
-    }
-    failure = m_state == State::Broken ? m_failure : "speech-dispatcher does not answer";
-    return false;
-}
-
 bool DispatcherChannel::Healthy(std::chrono::milliseconds bound, std::string& failure) {
     std::lock_guard lock(m_mutex);
     if (m_state == State::Broken) {
         failure = m_failure;
         return false;
     }
-    if (m_state == State::Connecting || (m_callStarted && Clock::now() - *m_callStarted > bound)) {
+    if (m_callStarted && Clock::now() - *m_callStarted > bound) {
         failure = "speech-dispatcher does not answer";
         return false;
     }
     return true;
+}
+
+bool DispatcherChannel::Ended() {
+    std::lock_guard lock(m_mutex);
+    return m_ended;
 }
 
 void DispatcherChannel::Say(std::string text) {

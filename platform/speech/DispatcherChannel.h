@@ -1,7 +1,10 @@
 // One connection to speech-dispatcher, driven by its own worker thread. libspeechd can block
-// forever (no audio server: END never comes, spd_cancel never returns), so no caller ever waits
-// on it without a bound. Texts wait in our queue and go out one at a time, each after the END or
-// CANCEL of the one before, because a new text-priority message cancels the previous one.
+// forever (no audio server: END never comes, spd_cancel never returns; a server that accepts and
+// never answers: connecting never ends), so no caller ever waits on it. Texts are sent at message
+// priority, which a screen reader's own speech (Orca's is message priority too) queues behind
+// instead of cutting off; they wait in our queue and go out one at a time, each after the END or
+// CANCEL of the one before, so a stop has only one message to cancel at the server and the
+// screen reader's announcements are heard between the game's sentences.
 #pragma once
 
 #include <chrono>
@@ -25,11 +28,12 @@ public:
     // the server, and the user's own server is started on demand when it is not set).
     static std::shared_ptr<DispatcherChannel> Open();
 
-    // Waits up to `bound` for the connection. False with the reason when it failed or is late.
-    bool WaitConnected(std::chrono::milliseconds bound, std::string& failure);
     // False with the reason when the connection failed, broke, or the worker has been inside a
-    // libspeechd call for longer than `bound`.
+    // libspeechd call (connecting included) for longer than `bound`. A connection still being
+    // made within the bound is healthy: texts wait for it.
     bool Healthy(std::chrono::milliseconds bound, std::string& failure);
+    // Whether the worker has finished (it never will while stuck in libspeechd).
+    bool Ended();
 
     void Say(std::string text);
     // Drops the queued texts and cancels the one being spoken.

@@ -25,7 +25,9 @@ DispatcherChannel& DispatcherVoice::Channel() {
         if (m_channel->Healthy(kCallBound, m_failure)) {
             return *m_channel;
         }
-        if (!mayRetry) {
+        // A worker still stuck in libspeechd means the server is still there and still silent:
+        // another connection would only get stuck beside it.
+        if (!mayRetry || !m_channel->Ended()) {
             throw Unavailable(m_failure);
         }
         m_channel->Close(std::chrono::milliseconds(0));
@@ -33,12 +35,10 @@ DispatcherChannel& DispatcherVoice::Channel() {
     } else if (!m_failure.empty() && !mayRetry) {
         throw Unavailable(m_failure);
     }
+    // The connection is made on the channel's worker; texts wait in its queue meanwhile, and a
+    // failure shows at one of the next calls.
     m_lastAttempt = now;
     m_channel = DispatcherChannel::Open();
-    if (!m_channel->WaitConnected(kConnectBound, m_failure)) {
-        throw Unavailable(m_failure);
-    }
-    m_failure.clear();
     return *m_channel;
 }
 

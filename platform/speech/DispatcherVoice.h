@@ -13,9 +13,8 @@ namespace speech {
 
 class DispatcherVoice : public Voice {
 public:
-    // How long a caller may wait for a connection, how long a libspeechd call may take before the
-    // service counts as stuck, and how often a lost connection is tried again.
-    static constexpr std::chrono::milliseconds kConnectBound{2000};
+    // How long a libspeechd call (connecting included) may take before the service counts as
+    // stuck, and how often a lost connection is tried again.
     static constexpr std::chrono::milliseconds kCallBound{2000};
     static constexpr std::chrono::milliseconds kRetryInterval{3000};
 
@@ -26,8 +25,9 @@ public:
     void Stop() override;
 
 private:
-    // The working channel, connecting first when there is none; throws Error when there is no
-    // service, without waiting again before kRetryInterval has passed since the last attempt.
+    // The working channel, opening one when there is none; never waits for the connection.
+    // Throws Error when the last attempt failed or is stuck; a new attempt is made only
+    // kRetryInterval after the last one, and only once the stuck one has ended.
     DispatcherChannel& Channel();
 
     std::mutex m_mutex;

@@ -30,9 +30,9 @@ enum class Reader { Jfw, We };
 std::string_view ReaderCode(Reader reader);
 
 // Creates the back end for a reader, honouring VENTRA_SPEECH:
-//   unset      "JFW" speaks through speech-dispatcher (connected lazily, at the first Say/Stop;
-//              a failure to connect is thrown from that call), "WE" through eSpeak NG in-process
-//              (created here; a failure is thrown from here);
+//   unset      "JFW" speaks through speech-dispatcher (connected in the background from the
+//              first Say/Stop on; a failure to connect is thrown from a later call), "WE" through
+//              eSpeak NG in-process (created here; a failure is thrown from here);
 //   log:FILE   one line per call appended to FILE (see LogVoice.h);
 //   none       silent;
 //   other      throws Error.

@@ -29,7 +29,8 @@ public:
     void SetTitle(std::string title) { m_title = std::move(title); }
     const std::string& HelpFile() const { return m_helpFile; }
     void SetHelpFile(std::string helpFile) { m_helpFile = std::move(helpFile); }
-    // The program's folder: the folder of the executable.
+    // The program's folder, where its own files are (files::ProgramFolder): the executable's
+    // folder, or the folder an installed program keeps them in.
     virtual std::filesystem::path ProgramFolder() const = 0;
     // Ends the program at once: every window goes without running further handlers.
     [[noreturn]] virtual void End() = 0;

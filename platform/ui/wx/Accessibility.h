@@ -11,7 +11,16 @@ namespace ui::wx {
 // goes on the inner view, which is what takes the focus.
 void SetAccessibleName(wxWindow& widget, const std::string& name);
 
-// Presents a top-level window as an alert named `name`, so its title is announced.
-void PresentAsAlert(wxWindow& window, const std::string& name);
+// Makes the label widget `label` (a PlainLabel) the label of `target` (its inner view for
+// scrolled widgets), or of nothing when target is null.
+void SetLabelTarget(wxWindow& label, wxWindow* target);
+
+// Fills in what GTK's list accessibility leaves out, once, after the toolkit has started: a list
+// row's header cells, which Orca asks for at every move (the bridge then prints a GLib critical).
+void CompleteToolkitAccessibility();
+
+// Presents a message box as an alert named `title`, so the title is announced (GTK names message
+// boxes after their icon type); a screen reader then reads the box's text, a label of no control.
+void PresentAsAlert(wxWindow& window, const std::string& title);
 
 }  // namespace ui::wx

@@ -5,17 +5,18 @@
 #include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/listbox.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <vector>
 
-#include "platform/ui/wx/Accessibility.h"
+#include "platform/ui/wx/ControlLabels.h"
 #include "platform/ui/wx/Guard.h"
 #include "platform/ui/wx/KeyMap.h"
 #include "platform/ui/wx/Layout.h"
 #include "platform/ui/wx/ListEnter.h"
 #include "platform/ui/wx/Naming.h"
+#include "platform/ui/wx/PlainLabel.h"
+#include "platform/ui/wx/QuietText.h"
 #include "platform/ui/wx/Text.h"
 
 namespace ui::wx {
@@ -189,6 +190,7 @@ wxWindow* FormWindow::CreateWidget(Control& control, wxWindow& parent) {
             auto* text = new wxTextCtrl(&parent, wxID_ANY, wxString(), wxDefaultPosition,
                                         wxDefaultSize, wxTE_MULTILINE | wxTE_READONLY | wxVSCROLL);
             text->SetMinSize(parent.FromDIP(wxSize(360, 110)));
+            WatchCaret(*text);
             return text;
         }
         case ControlKind::ListBox: {
@@ -198,7 +200,7 @@ wxWindow* FormWindow::CreateWidget(Control& control, wxWindow& parent) {
             return list;
         }
         case ControlKind::Label:
-            return new wxStaticText(&parent, wxID_ANY, wxString());
+            return new PlainLabel(&parent);
         case ControlKind::Button: {
             // Not marked as the toolkit's default button: Enter is routed to the form's
             // default button here (PressDefaultButton), and GTK must not press it a second time.
@@ -227,8 +229,7 @@ void FormWindow::ApplyChange(Control& control, Property property) {
     switch (property) {
         case Property::Caption:
             if (auto* text = dynamic_cast<wxTextCtrl*>(widget); text != nullptr) {
-                text->ChangeValue(ToWx(ToDisplayText(control.Caption())));
-                text->SetInsertionPoint(0);
+                ReplaceText(*text, ToWx(ToDisplayText(control.Caption())));
             } else if (control.Kind() == ControlKind::Label ||
                        control.Kind() == ControlKind::Button) {
                 widget->SetLabel(ToWx(control.Caption()));
@@ -311,11 +312,7 @@ void FormWindow::Hide() {
 }
 
 void FormWindow::RefreshAccessibleNames() {
-    for (const auto& [control, widget] : m_widgets) {
-        if (control->Kind() == ControlKind::TextBox) {
-            SetAccessibleName(*widget, AccessibleNameFor(m_form, *control));
-        }
-    }
+    LabelControls(m_form, m_widgets);
 }
 
 void FormWindow::BindControlEvents(Control& control, wxWindow& widget) {

@@ -29,7 +29,10 @@ void RunHandler(std::string_view what, const std::function<void()>& handler) {
 void EndProcessNow() {
     std::cout.flush();
     std::cerr.flush();
-    std::fflush(nullptr);
+    // Only our own output: flushing every stream would wait for the lock of a stream another
+    // thread is blocked reading (libspeechd's event thread on its socket), which is forever.
+    std::fflush(stdout);
+    std::fflush(stderr);
     std::_Exit(0);
 }
 

@@ -11,7 +11,8 @@ namespace ui::wx {
 // error is printed with `what` and aborts.
 void RunHandler(std::string_view what, const std::function<void()>& handler);
 
-// Flushes the standard streams and ends the process at once with status 0.
+// Flushes standard output and error and ends the process at once with status 0, waiting for no
+// other thread.
 [[noreturn]] void EndProcessNow();
 
 }  // namespace ui::wx

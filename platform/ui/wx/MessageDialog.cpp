@@ -5,11 +5,12 @@
 #include <wx/dialog.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
-#include <wx/stattext.h>
 
 #include "platform/ui/wx/Accessibility.h"
 #include "platform/ui/wx/Naming.h"
+#include "platform/ui/wx/PlainLabel.h"
 #include "platform/ui/wx/Text.h"
+#include "platform/ui/wx/WindowFocus.h"
 
 namespace ui::wx {
 namespace {
@@ -68,16 +69,17 @@ Answer RunMessageDialog(wxWindow* parent, const MessageBoxRequest& request,
     auto* top = new wxBoxSizer(wxVERTICAL);
     auto* body = new wxBoxSizer(wxHORIZONTAL);
     AddIcon(dialog, *body, request.icon);
-    auto* text = new wxStaticText(&dialog, wxID_ANY, wxString());
+    // The text is the box's message, not the label of the button that follows it.
+    auto* text = new PlainLabel(&dialog);
     // The text is shown as written: an ampersand in it is not an access key.
     text->SetLabelText(ToWx(ToDisplayText(request.text)));
-    text->Wrap(dialog.FromDIP(420));
     body->Add(text, 1, wxALL | wxALIGN_CENTER_VERTICAL, dialog.FromDIP(10));
     top->Add(body, 1, wxEXPAND);
     AddButtons(dialog, *top, request.buttons);
     dialog.SetSizerAndFit(top);
     dialog.CentreOnParent();
     PresentAsAlert(dialog, title);
+    KeepFocusWhereKeysGo(dialog);
     // Escape and the close command answer "no choice", whatever buttons the box has.
     dialog.Bind(wxEVT_CHAR_HOOK, [&dialog](wxKeyEvent& event) {
         if (event.GetKeyCode() == WXK_ESCAPE) {

@@ -68,4 +68,17 @@ std::string AccessibleNameFor(const Form& form, const Control& control) {
     return NameWithoutPrefix(control.Name());
 }
 
+bool TakesItsLabelsName(const Control& control) {
+    return control.Kind() == ControlKind::TextBox || control.Kind() == ControlKind::ListBox;
+}
+
+const Control* ControlNamedBy(const Form& form, const Control& label) {
+    for (const auto& control : form.Controls()) {
+        if (TakesItsLabelsName(*control) && LabelFor(form, *control) == &label) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace ui::wx

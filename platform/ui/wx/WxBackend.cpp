@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/ui/wx/Accessibility.h"
 #include "platform/ui/wx/WxBackendImpl.h"
 
 namespace ui {
@@ -158,6 +159,7 @@ std::unique_ptr<Backend> CreateWxBackend(int& argc, char** argv) {
         return nullptr;
     }
     wxTheApp->SetExitOnFrameDelete(false);
+    wx::CompleteToolkitAccessibility();
     return std::make_unique<wx::WxBackend>();
 }
 

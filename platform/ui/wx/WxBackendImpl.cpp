@@ -8,9 +8,11 @@
 #include <iostream>
 #include <optional>
 
+#include "platform/files/ProgramFolder.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/wx/Guard.h"
 #include "platform/ui/wx/MessageDialog.h"
+#include "platform/ui/wx/WindowFocus.h"
 
 namespace ui::wx {
 namespace {
@@ -38,7 +40,7 @@ WxBackend::~WxBackend() {
 }
 
 std::filesystem::path WxBackend::ProgramFolder() const {
-    return std::filesystem::read_symlink("/proc/self/exe").parent_path();
+    return files::ProgramFolder();
 }
 
 void WxBackend::End() {
@@ -125,12 +127,14 @@ void WxBackend::FormShown(Form& form) {
     } else if (window == nullptr) {
         window = &EnsureWindow(form, WindowKind::Frame);
     }
+    OwnByMainWindow(*window);
     Activate(form);
     window->Show();
 }
 
 void WxBackend::RunModal(Form& form) {
     FormWindow& window = EnsureWindow(form, WindowKind::Dialog);
+    OwnByMainWindow(window);
     Activate(form);
     // ShowModal returns when FormClosed ends the run; only the model says the form has gone.
     while (IsShown(form) && WindowOf(form) == &window) {
@@ -198,8 +202,16 @@ FormWindow& WxBackend::EnsureWindow(Form& form, WindowKind kind) {
     if (!window || window->Kind() != kind) {
         window.reset();
         window = std::make_unique<FormWindow>(form, kind);
+        KeepFocusWhereKeysGo(window->Window());
     }
     return *window;
+}
+
+void WxBackend::OwnByMainWindow(FormWindow& window) {
+    FormWindow* main = m_mainForm != nullptr ? WindowOf(*m_mainForm) : nullptr;
+    if (main != nullptr && main != &window) {
+        SetOwner(window.Window(), main->Window());
+    }
 }
 
 void WxBackend::DropWindow(Form& form) {

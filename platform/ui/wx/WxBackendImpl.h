@@ -49,6 +49,8 @@ private:
     // The form's window, (re)built as `kind` when it has none or one of another kind.
     FormWindow& EnsureWindow(Form& form, WindowKind kind);
     void DropWindow(Form& form);
+    // Other forms' windows belong to the main window while it exists (frmReader, frmAbout).
+    void OwnByMainWindow(FormWindow& window);
     // A form coming up gives the focus back to its control, or to the first in tab order (the
     // model raises the got-focus event).
     void Activate(Form& form);

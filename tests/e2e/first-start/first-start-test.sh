@@ -24,36 +24,11 @@ wait_for_line() {
     return 1
 }
 
-# atspi_until FILE SECS PATTERN...: dumps the game's accessibility tree until every extended
-# PATTERN matches a line (the tree fills in a little after the window changes).
-atspi_until() {
-    local file=$1 tries=$(($2 * 4)) pattern missing
-    shift 2
-    while ((tries-- > 0)); do
-        xs_atspi_dump "$file" ventra
-        missing=""
-        for pattern in "$@"; do
-            grep -Eq -- "$pattern" "$file" || missing=$pattern
-        done
-        [ -z "$missing" ] && return 0
-        sleep 0.25
-    done
-    xs_fail "nothing in the accessibility tree matches: $missing" "$file"
-}
-
 # The entries of the list that follows the label "Stakes", in order, one a line.
 stakes_entries() {
     awk '/label .Stakes. / { match($0, /^ */); indent = RLENGTH; inside = 1; next }
          inside { match($0, /^ */); if (RLENGTH < indent) exit }
          inside && /table cell / { sub(/^ *table cell ./, ""); sub(/. \[.*$/, ""); print }' "$1"
-}
-
-# screenshot WINDOW FILE: the window alone, checked to hold a drawing rather than one colour.
-screenshot() {
-    import -window "$1" "$2" || xs_fail "no screenshot $2"
-    local colours
-    colours=$(convert "$2" -format '%k' info:) || xs_fail "unreadable screenshot $2"
-    ((colours > 1)) || xs_fail "the screenshot $2 is blank"
 }
 
 # ends_with_status LOG STATUS: the program ends by itself within 10 s with STATUS.
@@ -77,13 +52,23 @@ log="$out/first-run.log"
 speech="$out/first-run-speech.log"
 VENTRA_SPEECH="log:$speech" xs_start "$log" "$ventra"
 dialog=$(xs_window '^Screen Reader$' 20) || xs_fail "the Screen Reader window did not appear" "$log"
-atspi_until "$out/atspi-reader.txt" 10 \
+xs_atspi_wait "$out/atspi-reader.txt" ventra 10 \
     "^ *frame 'Screen Reader' \[.*modal" \
     "^ *table cell 'JAWS For Windows' \[.*\bselected\b" \
     "^ *table cell 'Window-Eyes' \["
 grep -Eq "table cell 'Window-Eyes' \[.*\bselected\b" "$out/atspi-reader.txt" &&
     xs_fail "Window-Eyes is highlighted as well" "$out/atspi-reader.txt"
-screenshot "$dialog" "$out/reader-window.png"
+xs_window_shot "$dialog" "$out/reader-window.png"
+# It belongs to the main window and takes the keyboard focus by itself (there is no window
+# manager to give it), so a screen reader announces it.
+owner=$(xs_window '^Ventrelle$') || xs_fail "the main window is not shown" "$log"
+xprop -id "$dialog" WM_TRANSIENT_FOR | grep -Eqi "window id # 0x0*$(printf '%x' "$owner")\b" ||
+    xs_fail "the Screen Reader window does not belong to the main window" "$log"
+tries=100
+until [ "$(xdotool getwindowfocus)" = "$dialog" ]; do
+    ((tries-- > 0)) || xs_fail "the Screen Reader window did not take the keyboard focus" "$log"
+    sleep 0.1
+done
 [ -s "$speech" ] && grep -q '^speak' "$speech" && xs_fail "the game spoke before a reader was chosen" "$speech"
 
 xs_keys "$dialog" Down
@@ -101,7 +86,7 @@ store="$XDG_CONFIG_HOME/ventrelle/registry.ini"
 awk '/^\[/ { section = $0 } section == "[Ventrelle/StartUp]" && $0 == "Reader=WE" { found = 1 }
      END { exit !found }' "$store" || xs_fail "the choice Window-Eyes is not stored" "$store"
 
-atspi_until "$out/atspi-main.txt" 10 \
+xs_atspi_wait "$out/atspi-main.txt" ventra 10 \
     "^ *frame 'Ventrelle' \[.*\bactive\b" \
     "^ *table cell '\\\$1000' \[.*\bselected\b" \
     "^ *table cell '\\\$10000' \[" \
@@ -109,7 +94,7 @@ atspi_until "$out/atspi-main.txt" 10 \
 expected=$(printf '$%d000\n' 1 2 3 4 5 6 7 8 9 10)
 [ "$(stakes_entries "$out/atspi-main.txt")" = "$expected" ] ||
     xs_fail "the stakes list does not hold \$1000 to \$10000" "$out/atspi-main.txt"
-screenshot "$main" "$out/main-window.png"
+xs_window_shot "$main" "$out/main-window.png"
 
 xs_close "$main"
 ends_with_status "$log" 0

@@ -20,9 +20,14 @@
 #   xs_keys WINDOW KEY...            focuses WINDOW and types xdotool key names (ctrl+n alt+y Down)
 #   xs_close WINDOW                  sends the system close command (WM_DELETE_WINDOW)
 #   xs_screenshot FILE               saves the whole screen as an image (PNG by the name)
+#   xs_window_shot WINDOW FILE       saves the window alone, taken again until it holds a drawing
+#                                    rather than one colour (it paints a little after it changes)
 #   xs_atspi_dump FILE [APP]         writes the accessibility tree, one object a line:
 #                                    indent, role, the name in quotes, [states]; APP filters by
 #                                    application name (substring)
+#   xs_atspi_wait FILE APP SECS REGEX...  dumps APP's tree into FILE until every extended REGEX
+#                                    matches a line of it (the tree follows the window a little
+#                                    later); fails naming the first one missing after SECS
 #   xs_fail MESSAGE [LOG]            prints MESSAGE (and the end of LOG) to stderr and exits 1
 #
 # Example (a test script run as: xvfb-session.sh --output out -- ./my-test.sh):
@@ -41,11 +46,18 @@ xs_start() {
 }
 
 xs_stop_all() {
-    local pid
+    local pid tries=30
+    [ ${#XS_PIDS[@]} -eq 0 ] && return 0
     for pid in "${XS_PIDS[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
+    # Some programs ignore SIGTERM when stuck (speech-dispatcher): 3 s, then SIGKILL. A child
+    # that has ended stays a zombie until waited for, so look at its state, not its existence.
+    while ((tries-- > 0)) && ps -o stat= -p "${XS_PIDS[*]}" 2>/dev/null | grep -qv '^Z'; do
+        sleep 0.1
+    done
     for pid in "${XS_PIDS[@]}"; do
+        kill -9 "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
     XS_PIDS=()
@@ -93,8 +105,34 @@ xs_screenshot() {
     import -window root "$1"
 }
 
+xs_window_shot() {
+    local colours tries=50
+    while :; do
+        import -window "$1" "$2" || xs_fail "no screenshot $2"
+        colours=$(convert "$2" -format '%k' info:) || xs_fail "unreadable screenshot $2"
+        ((colours > 1)) && return 0
+        ((tries-- > 0)) || xs_fail "the screenshot $2 is blank"
+        sleep 0.1
+    done
+}
+
 xs_atspi_dump() {
     /usr/bin/python3 "$XS_LIB_DIR/atspi-dump.py" "${2:-}" >"$1"
+}
+
+xs_atspi_wait() {
+    local file=$1 app=$2 tries=$(($3 * 10)) pattern missing
+    shift 3
+    while :; do
+        xs_atspi_dump "$file" "$app"
+        missing=""
+        for pattern in "$@"; do
+            grep -Eq -- "$pattern" "$file" || { missing=$pattern; break; }
+        done
+        [ -z "$missing" ] && return 0
+        ((tries-- > 0)) || xs_fail "nothing in the accessibility tree matches: $missing" "$file"
+        sleep 0.1
+    done
 }
 
 xs_fail() {
@@ -129,32 +167,54 @@ if ! command -v Xvfb >/dev/null; then
     echo "SKIP: Xvfb is not installed" >&2
     exit 77
 fi
-for tool in xdotool dbus-run-session import; do
+for tool in xdotool xdpyinfo dbus-run-session import; do
     command -v "$tool" >/dev/null || { echo "$0: $tool is missing" >&2; exit 1; }
 done
 
 scratch=$(mktemp -d /tmp/xvfb-session.XXXXXX)
 xvfb_pid=""
-cleanup() {
+stop_xvfb() {
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+}
+cleanup() {
+    stop_xvfb
     rm -rf "$scratch"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# -displayfd: the server picks a free display number and writes it once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$scratch/xvfb.log" >&2; exit 1; }
-    sleep 0.1
+# Starts Xvfb on a display number it picks itself (-displayfd: it writes the number, then a line
+# feed, once it accepts clients; never a fixed number, which another X server may hold) and
+# checks that the display answers as this server. -noreset: the server stays as it is when its
+# last client goes, between two programs of one test.
+start_xvfb() {
+    local tries=300
+    : >"$scratch/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+        3>"$scratch/display" 2>"$scratch/xvfb.log" &
+    xvfb_pid=$!
+    until [ "$(wc -l <"$scratch/display")" -ge 1 ]; do
+        kill -0 "$xvfb_pid" 2>/dev/null && ((tries-- > 0)) || return 1
+        sleep 0.1
+    done
+    display=":$(head -n 1 "$scratch/display")"
+    xdpyinfo -display "$display" >"$scratch/xdpyinfo" 2>&1 &&
+        grep -Eq '^ *dimensions: +1024x768 pixels' "$scratch/xdpyinfo"
+}
+
+display=""
+for attempt in 1 2 3; do
+    start_xvfb && break
+    echo "$0: Xvfb attempt $attempt failed (display '$display'):" >&2
+    cat "$scratch/xvfb.log" "$scratch/xdpyinfo" >&2 2>/dev/null
+    stop_xvfb
+    [ "$attempt" -eq 3 ] && exit 1
 done
-[ -s "$scratch/display" ] || { echo "$0: Xvfb did not start" >&2; exit 1; }
 
 mkdir -p "$scratch"/{home,config,cache,data,runtime} "$output"
 chmod 700 "$scratch/runtime"
-export DISPLAY=":$(head -n 1 "$scratch/display")"
+export DISPLAY=$display
 export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache" \
     XDG_DATA_HOME="$scratch/data" XDG_RUNTIME_DIR="$scratch/runtime"
 export XS_OUTPUT=$(cd "$output" && pwd) XS_HELPERS="$XS_LIB_DIR/xvfb-session.sh" XS_LIB_DIR

@@ -5,48 +5,13 @@
 # Run inside tests/e2e/lib/xvfb-session.sh:  xvfb-session.sh --output DIR -- one-hand-test.sh VENTRA
 set -uo pipefail
 source "$XS_HELPERS"
+source "$XS_LIB_DIR/game-helpers.sh"
 ventra=$1
 out=$XS_OUTPUT
 rm -f "$out"/*.log "$out"/*.png "$out"/atspi-*.txt
 
 # The sounds play on SDL's silent driver, in real time as on a sound card.
 export SDL_AUDIODRIVER=dummy
-
-# speech_count PATTERN: how many spoken lines contain PATTERN.
-speech_count() {
-    local count
-    count=$(grep -c -F -- "$1" "$speech" 2>/dev/null)
-    echo "${count:-0}"
-}
-
-# wait_speech PATTERN COUNT SECS: until COUNT spoken lines contain PATTERN.
-wait_speech() {
-    local tries=$(($3 * 10))
-    while ((tries-- > 0)); do
-        (($(speech_count "$1") >= $2)) && return 0
-        sleep 0.1
-    done
-    xs_fail "not spoken $2 times: $1" "$speech"
-}
-
-# atspi_until FILE SECS PATTERN: dumps the game's accessibility tree until a line matches.
-atspi_until() {
-    local tries=$(($2 * 4))
-    while ((tries-- > 0)); do
-        xs_atspi_dump "$1" ventra
-        grep -Eq -- "$3" "$1" && return 0
-        sleep 0.25
-    done
-    xs_fail "nothing in the accessibility tree matches: $3" "$1"
-}
-
-# screenshot WINDOW FILE: the window alone, checked to hold a drawing rather than one colour.
-screenshot() {
-    import -window "$1" "$2" || xs_fail "no screenshot $2"
-    local colours
-    colours=$(convert "$2" -format '%k' info:) || xs_fail "unreadable screenshot $2"
-    ((colours > 1)) || xs_fail "the screenshot $2 is blank"
-}
 
 # Window-Eyes stored (by the game's own headless mode), so the game starts without asking; its
 # speech goes to a log.
@@ -68,40 +33,19 @@ xs_keys "$main" Tab space
 
 # The deal: the shuffle sound, the pause, two cards read out.
 wait_speech " you drew the " 2 15
-sleep 1.5
+atspi_until "$out/atspi-table.txt" 10 "^ *push button 'Stay' \[.*\bshowing\b"
 screenshot "$main" "$out/table.png"
-atspi_until "$out/atspi-table.txt" 10 "^ *push button 'Stay' \["
 
 # Stay: from the player's cards, Tab reaches the Stay button after the dealer's cards and Hit.
-stay_focused() {
-    xs_atspi_dump "$out/atspi-focus.txt" ventra
-    grep -Eq "^ *push button 'Stay' \[.*\bfocused\b" "$out/atspi-focus.txt"
-}
-tabs=0
-until stay_focused; do
-    ((tabs++ < 6)) || xs_fail "Tab never reached the Stay button" "$out/atspi-focus.txt"
-    xs_keys "$main" Tab
-    sleep 0.3
-done
-xs_keys "$main" space
-wait_speech "The player stays. " 1 10
+tab_to Stay
+press_until space xs_wait_for "$speech" "^speak.*The player stays. " 2
 
 # The results frame, with the account of the hand.
 atspi_until "$out/atspi-results.txt" 40 "^ *push button 'Same Bet' \[.*\bshowing\b"
-sleep 1
 screenshot "$main" "$out/results.png"
 grep -Eq "^ *push button 'Exit Game' \[" "$out/atspi-results.txt" ||
     xs_fail "no Exit Game button" "$out/atspi-results.txt"
 
 # "E&xit Game" by its access key ends the program without a question.
-xs_keys "$main" alt+x
-tries=100
-while ((tries-- > 0)) && kill -0 "$XS_PID" 2>/dev/null; do
-    sleep 0.1
-done
-kill -0 "$XS_PID" 2>/dev/null && xs_fail "the program did not end after Exit Game" "$log"
-wait "$XS_PID"
-status=$?
-[ "$status" -eq 0 ] || xs_fail "the program ended with status $status" "$log"
-grep -q "Sounds Module" "$log" && xs_fail "a sound could not be played" "$log"
+exit_game "$main" "$log"
 echo "PASS: one hand in the window"

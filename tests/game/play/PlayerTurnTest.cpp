@@ -9,6 +9,7 @@
 #include "game/play/PlayerTurn.h"
 #include "game/shell/Game.h"
 #include "tests/game/cards/HandScenario.h"
+#include "tests/game/play/IgnoredCommands.h"
 
 namespace game::test {
 namespace {
@@ -153,18 +154,6 @@ TEST(DealerTurn, TwoAcesCountTwelveAndTheDealerDrawsToSeventeen) {
                             }),
               1);
     EXPECT_EQ(state.Stakes, 1100);
-}
-
-// The trace of a hand played with `play`, and the same hand with `extra` clicks given where the
-// game must ignore them: the two must be the same.
-void ExpectIgnored(const std::vector<int>& deck, const std::string& play,
-                   const std::string& withExtra) {
-    Scenario plain;
-    ASSERT_EQ(RunGame(plain, HandScript(deck, play)), 0);
-    Scenario extra;
-    ASSERT_EQ(RunGame(extra, HandScript(deck, withExtra)), 0);
-    EXPECT_EQ(extra.Lines(), plain.Lines());
-    EXPECT_EQ(extra.LastGame().state.Stakes, plain.LastGame().state.Stakes);
 }
 
 TEST(PlayCommands, ASecondStayDuringTheDealersTurnIsIgnored) {

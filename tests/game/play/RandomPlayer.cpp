@@ -1,5 +1,6 @@
 #include "tests/game/play/RandomPlayer.h"
 
+#include <algorithm>
 #include <functional>
 #include <istream>
 #include <optional>
@@ -10,6 +11,7 @@
 
 #include "game/shell/HeadlessGame.h"
 #include "game/shell/StartUp.h"
+#include "game/shell/Text.h"
 #include "tests/game/cards/HandScenario.h"
 
 namespace game::test {
@@ -73,14 +75,14 @@ bool Contains(const std::string& text, const std::string& part) {
 struct CardCount {
     int total = 0;
     bool blackJack = false;
+    int cards = 0;
 };
 
 // The best blackjack total of the named cards, worked out from the names alone.
-CardCount Count(const CheckedArray<CardName, 21>& names, int count) {
+CardCount Count(const std::vector<std::string>& names) {
     int total = 0;
     int aces = 0;
-    for (int slot = 1; slot <= count; ++slot) {
-        const std::string& name = names[slot].Text();
+    for (const std::string& name : names) {
         const std::string rank = name.substr(0, name.find(" of "));
         if (rank == "Ace") {
             ++aces;
@@ -94,7 +96,40 @@ CardCount Count(const CheckedArray<CardName, 21>& names, int count) {
     if (aces > 0 && total + 10 <= 21) {
         total += 10;
     }
-    return {total, count == 2 && total == 21};
+    const int count = static_cast<int>(names.size());
+    return {total, count == 2 && total == 21, count};
+}
+
+template <class Slots>
+std::vector<std::string> Names(const Slots& names, int count) {
+    std::vector<std::string> out;
+    for (int slot = 1; slot <= count; ++slot) {
+        out.emplace_back(names[slot]);
+    }
+    return out;
+}
+
+CardCount Count(const CheckedArray<CardName, 21>& names, int count) {
+    return Count(Names(names, count));
+}
+
+// What a hand made by splitting gives back, in bets: never a blackjack; over 21 and five cards
+// were settled while it was played.
+int SplitHandPayout(const CardCount& hand, const CardCount& dealer) {
+    if (hand.total > 21) {
+        return 0;
+    }
+    if (hand.cards == 5 || dealer.total > 21) {
+        return 2;
+    }
+    if (hand.total == dealer.total) {
+        return dealer.blackJack ? 0 : 1;
+    }
+    return hand.total > dealer.total ? 2 : 0;
+}
+
+bool Standing(const CardCount& hand) {
+    return hand.total <= 21 && hand.cards < 5;
 }
 
 class RandomPlayer {
@@ -157,9 +192,17 @@ private:
     }
 
     std::string PlayCommand() {
-        const bool pausing = m_game.GetGame().playBusy;
+        const Game& game = m_game.GetGame();
+        const bool pausing = game.playBusy;
         if (pausing && !m_options.storms) {
             return "wait 500";
+        }
+        const GameState& state = game.state;
+        // Pairs are split often, so that splits, resplits and split aces all come up.
+        if (!pausing && state.PlayerCardCount == 2 &&
+            Count({state.PlayerCardNames[1]}).total == Count({state.PlayerCardNames[2]}).total &&
+            Chance(0.6)) {
+            return "click btnSplit";
         }
         switch (Pick(0, 11)) {
             case 0:
@@ -200,10 +243,22 @@ private:
         } else if (Contains(line, R"("ev":"answer")")) {
             m_box = false;
         } else if (Contains(line, R"("control":"frameGameScreen","value":true)")) {
-            StartHand();
+            // The table also comes back for each split hand; only a deal starts a hand.
+            if (!m_game.GetGame().state.SplitInProgress) {
+                StartHand();
+            }
+        } else if (Contains(line, R"("ev":"timer","name":"tmrSplit","enabled":true)")) {
+            // The side bet is settled with the results, so the money is checked when they show.
+            m_splitResultsDue = CloseHand();
         } else if (Contains(line, R"("ev":"timer","name":"tmr)") &&
                    Contains(line, R"("enabled":true)") && !Contains(line, "tmrBeginGame")) {
-            SettleHand(line);
+            if (CloseHand()) {
+                SettleHand(line);
+            }
+        } else if (Contains(line, R"("control":"frameResults","value":true)") &&
+                   m_splitResultsDue) {
+            m_splitResultsDue = false;
+            SettleSplit();
         } else if (Contains(line, R"("ev":"end")") || Contains(line, R"("ev":"error")")) {
             m_ended = true;
             if (Contains(line, R"("ev":"error")")) {
@@ -212,26 +267,55 @@ private:
         }
     }
 
+    void Fault(const std::string& what) {
+        m_result.faults.push_back("hand " + std::to_string(m_result.hands) + ": " + what);
+    }
+
     void StartHand() {
         const GameState& state = m_game.GetGame().state;
         if (m_handOpen) {
-            m_result.faults.push_back("hand " + std::to_string(m_result.hands) +
-                                      ": dealt again before it was settled");
+            Fault("dealt again before it was settled");
         }
         m_handOpen = true;
         // The bet has just been taken out; nothing else has moved yet.
         m_stakesBefore = state.Stakes + state.Bet;
     }
 
-    void SettleHand(const std::string& timerLine) {
-        const GameState& state = m_game.GetGame().state;
+    // Counts a settlement; false when no hand was open to settle.
+    bool CloseHand() {
         ++m_result.hands;
-        const std::string hand = "hand " + std::to_string(m_result.hands);
         if (!m_handOpen) {
-            m_result.faults.push_back(hand + ": settled twice");
-            return;
+            Fault("settled twice");
+            return false;
         }
         m_handOpen = false;
+        return true;
+    }
+
+    std::int64_t InsuranceChange(const CardCount& dealer) {
+        const GameState& state = m_game.GetGame().state;
+        if (!state.InsuranceTaken) {
+            return 0;
+        }
+        return dealer.blackJack ? state.InsuranceBet.Value() : -state.InsuranceBet.Value();
+    }
+
+    // No card is on the table twice.
+    void CheckCardsOnce(std::vector<std::string> cards) {
+        for (std::string& card : cards) {
+            card = std::string(TrimSpaces(card));
+        }
+        std::sort(cards.begin(), cards.end());
+        if (std::adjacent_find(cards.begin(), cards.end()) != cards.end()) {
+            Fault("a card is on the table twice");
+        }
+    }
+
+    void SettleHand(const std::string& timerLine) {
+        const GameState& state = m_game.GetGame().state;
+        if (state.SplitCount > 0) {
+            Fault("a split deal settled as one hand; " + timerLine);
+        }
         const CardCount player = Count(state.PlayerCardNames, state.PlayerCardCount);
         const CardCount dealer = Count(state.DealerCardNames, state.DealerCardCount);
         const std::int64_t bet = state.Bet;
@@ -257,23 +341,64 @@ private:
             timer = "tmrPlayerWins";
         }
         if (player.total <= 21 && state.PlayerCardCount < 5 && dealer.total < 17) {
-            m_result.faults.push_back(hand + ": the dealer stopped at " +
-                                      std::to_string(dealer.total));
+            Fault("the dealer stopped at " + std::to_string(dealer.total));
         }
-        std::int64_t insurance = 0;
-        if (state.InsuranceTaken) {
-            insurance = dealer.blackJack ? state.InsuranceBet.Value() : -state.InsuranceBet.Value();
-        }
-        const std::int64_t expected = m_stakesBefore - bet + payout + insurance;
+        const std::int64_t expected = m_stakesBefore - bet + payout + InsuranceChange(dealer);
         if (state.Stakes != expected || !Contains(timerLine, timer)) {
-            m_result.faults.push_back(hand + ": stakes " + std::to_string(state.Stakes) +
-                                      ", expected " + std::to_string(expected) + " (" + timer +
-                                      "), player " + std::to_string(player.total) + ", dealer " +
-                                      std::to_string(dealer.total) + ", bet " +
-                                      std::to_string(bet) + "; " + timerLine);
+            Fault("stakes " + std::to_string(state.Stakes) + ", expected " +
+                  std::to_string(expected) + " (" + timer + "), player " +
+                  std::to_string(player.total) + ", dealer " + std::to_string(dealer.total) +
+                  ", bet " + std::to_string(bet) + "; " + timerLine);
         }
+        std::vector<std::string> cards = Names(state.DealerCardNames, state.DealerCardCount);
+        for (const std::string& card : Names(state.PlayerCardNames, state.PlayerCardCount)) {
+            cards.push_back(card);
+        }
+        CheckCardsOnce(std::move(cards));
         if (state.Stakes < 0) {
-            m_result.faults.push_back(hand + ": negative stakes");
+            Fault("negative stakes");
+        }
+    }
+
+    // Every hand of the split carried one bet; each is paid by its own cards against the dealer's.
+    void SettleSplit() {
+        const GameState& state = m_game.GetGame().state;
+        ++m_result.splits;
+        m_result.resplits += state.SplitCount - 1;
+        m_result.splitAces += state.SplitAces ? 1 : 0;
+        const CardCount dealer = Count(state.DealerCardNames, state.DealerCardCount);
+        const int hands = state.SplitCount + 1;
+        const std::int64_t bet = state.Bet;
+        std::int64_t expected = m_stakesBefore + InsuranceChange(dealer);
+        bool anyStanding = false;
+        std::vector<std::string> cards = Names(state.DealerCardNames, state.DealerCardCount);
+        std::string totals;
+        for (int slot = 1; slot <= hands; ++slot) {
+            const SplitHand& split = state.SplitHands[slot];
+            const std::vector<std::string> names = Names(split.CardNames, split.CardCount);
+            const CardCount hand = Count(names);
+            anyStanding = anyStanding || Standing(hand);
+            expected += (SplitHandPayout(hand, dealer) - 1) * bet;
+            cards.insert(cards.end(), names.begin(), names.end());
+            totals += " " + std::to_string(hand.total) + "/" + std::to_string(hand.cards);
+            if (!Contains(state.ResultsText, "Hand number  " + std::to_string(slot) + ":")) {
+                Fault("no results of split hand " + std::to_string(slot));
+            }
+        }
+        if (anyStanding ? dealer.total < 17 : state.DealerCardCount != 2) {
+            Fault("the dealer played wrongly after a split, at " + std::to_string(dealer.total));
+        }
+        if (state.GameInProgress || state.SplitInProgress) {
+            Fault("the split is still in progress at its results");
+        }
+        if (state.Stakes != expected) {
+            Fault("split stakes " + std::to_string(state.Stakes) + ", expected " +
+                  std::to_string(expected) + ", hands" + totals + ", dealer " +
+                  std::to_string(dealer.total) + ", bet " + std::to_string(bet));
+        }
+        CheckCardsOnce(std::move(cards));
+        if (state.Stakes < 0) {
+            Fault("negative stakes");
         }
     }
 
@@ -293,6 +418,7 @@ private:
     bool m_broke = false;
     std::string m_boxButtons;
     bool m_handOpen = false;
+    bool m_splitResultsDue = false;
     std::int64_t m_stakesBefore = 0;
 };
 

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
@@ -113,6 +114,10 @@ public:
     std::size_t Received(const std::string& text) const {
         return ReadFile(m_log).find("DATA:|" + text + "\r\n");
     }
+    // Whether the log holds `line`.
+    bool Logged(const std::string& line) const {
+        return ReadFile(m_log).find(line) != std::string::npos;
+    }
 
 private:
     std::filesystem::path m_socket;
@@ -120,17 +125,26 @@ private:
     pid_t m_pid = -1;
 };
 
-TEST(DispatcherVoice, SpeaksInCallOrderAndStopDropsQueuedTexts) {
-    if (!HasServerBinary()) {
-        GTEST_SKIP() << "speech-dispatcher is not installed";
+// The "JFW" voice talking to a private server of its own (skipped where the server is not
+// installed).
+class WithPrivateServer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!HasServerBinary()) {
+            GTEST_SKIP() << "speech-dispatcher is not installed";
+        }
+        ASSERT_TRUE(server.Started());
+        setenv("SPEECHD_ADDRESS", server.Address().c_str(), 1);
+        unsetenv("VENTRA_SPEECH");
+        voice = CreateVoice(Reader::Jfw);
     }
-    TempFolder folder;
-    PrivateServer server(folder);
-    ASSERT_TRUE(server.Started());
-    setenv("SPEECHD_ADDRESS", server.Address().c_str(), 1);
-    unsetenv("VENTRA_SPEECH");
-    auto voice = CreateVoice(Reader::Jfw);
 
+    TempFolder folder;
+    PrivateServer server{folder};
+    std::unique_ptr<speech::Voice> voice;
+};
+
+TEST_F(WithPrivateServer, SpeaksInCallOrderAndStopDropsQueuedTexts) {
     voice->Say("alpha one");
     voice->Say("bravo two");
     voice->Say("charlie three");
@@ -152,16 +166,25 @@ TEST(DispatcherVoice, SpeaksInCallOrderAndStopDropsQueuedTexts) {
     EXPECT_EQ(server.Received("golf dropped"), std::string::npos);
 }
 
-TEST(DispatcherVoice, AServerThatGoesAwayIsReportedAndReconnectedLater) {
-    if (!HasServerBinary()) {
-        GTEST_SKIP() << "speech-dispatcher is not installed";
-    }
-    TempFolder folder;
-    PrivateServer server(folder);
-    ASSERT_TRUE(server.Started());
-    setenv("SPEECHD_ADDRESS", server.Address().c_str(), 1);
-    unsetenv("VENTRA_SPEECH");
-    auto voice = CreateVoice(Reader::Jfw);
+// What a player's speech settings and screen reader rely on: the client is named "ventra" (so
+// speechd.conf can tune it), its texts are messages, which the screen reader's own speech queues
+// behind instead of cutting off, and a stop cancels only its own speech, never the reader's.
+TEST_F(WithPrivateServer, SpeaksAsVentraAtMessagePriorityAndStopsOnlyItsOwnSpeech) {
+    voice->Say("india at message priority");
+    ASSERT_TRUE(WaitFor(
+        [&] { return server.Received("india at message priority") != std::string::npos; }, 10s));
+    voice->Stop();
+    voice->Say("juliet after the stop");
+    ASSERT_TRUE(WaitFor(
+        [&] { return server.Received("juliet after the stop") != std::string::npos; }, 10s));
+    EXPECT_TRUE(server.Logged(":ventra:main")) << "the client is not named ventra";
+    EXPECT_TRUE(server.Logged("Queueing message |india at message priority| with priority 2"));
+    EXPECT_TRUE(server.Logged("Queueing message |juliet after the stop| with priority 2"));
+    EXPECT_FALSE(server.Logged("CANCEL all") || server.Logged("CANCEL ALL") ||
+                 server.Logged("STOP all") || server.Logged("STOP ALL"));
+}
+
+TEST_F(WithPrivateServer, AServerThatGoesAwayIsReportedAndReconnectedLater) {
     voice->Say("before the server goes");
     ASSERT_TRUE(WaitFor(
         [&] { return server.Received("before the server goes") != std::string::npos; }, 10s));
@@ -200,20 +223,29 @@ TEST(DispatcherVoice, AServerThatGoesAwayIsReportedAndReconnectedLater) {
     EXPECT_TRUE(WaitFor([&] { return other.Received("back again") != std::string::npos; }, 10s));
 }
 
-TEST(DispatcherVoice, NoServerIsAnErrorWithinTheBoundAndIsNotRetriedAtOnce) {
+TEST(DispatcherVoice, NoServerIsReportedByALaterCallAndIsNotRetriedAtOnce) {
     TempFolder folder;
     setenv("SPEECHD_ADDRESS", ("unix_socket:" + (folder / "missing.sock").string()).c_str(), 1);
     unsetenv("VENTRA_SPEECH");
     auto voice = CreateVoice(Reader::Jfw);  // connects lazily: creating never fails
 
+    // The connection is tried behind the caller's back; its failure shows at a later call.
     auto start = Clock::now();
-    try {
-        voice->Say("nobody hears this");
-        FAIL() << "no error without a server";
-    } catch (const speech::Error& e) {
-        EXPECT_TRUE(std::string(e.what()).starts_with("Speech service unavailable")) << e.what();
-    }
-    EXPECT_LT(Clock::now() - start, 2500ms);
+    voice->Say("nobody hears this");
+    EXPECT_LT(Clock::now() - start, 50ms);
+    std::string message;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            try {
+                voice->Say("still nobody");
+                return false;
+            } catch (const speech::Error& e) {
+                message = e.what();
+                return true;
+            }
+        },
+        2500ms));
+    EXPECT_TRUE(message.starts_with("Speech service unavailable")) << message;
 
     start = Clock::now();
     EXPECT_THROW(voice->Stop(), speech::Error);
@@ -246,7 +278,7 @@ private:
     int m_fd = -1;
 };
 
-TEST(DispatcherVoice, AServerThatNeverAnswersNeitherHangsTheCallerNorTheEnd) {
+TEST(DispatcherVoice, AServerThatNeverAnswersDoesNotHangTheEnd) {
     TempFolder folder;
     const auto socket = folder / "stuck.sock";
     auto server = std::make_unique<SilentServer>(socket);
@@ -254,20 +286,57 @@ TEST(DispatcherVoice, AServerThatNeverAnswersNeitherHangsTheCallerNorTheEnd) {
     setenv("SPEECHD_ADDRESS", ("unix_socket:" + socket.string()).c_str(), 1);
     unsetenv("VENTRA_SPEECH");
 
-    auto start = Clock::now();
+    const auto start = Clock::now();
     {
         auto voice = CreateVoice(Reader::Jfw);
-        EXPECT_THROW(voice->Say("stuck"), speech::Error);
-        EXPECT_LT(Clock::now() - start, 2500ms);
-        const auto again = Clock::now();
-        EXPECT_THROW(voice->Stop(), speech::Error);
-        EXPECT_LT(Clock::now() - again, 200ms);
+        voice->Say("stuck");  // its worker now waits for the server's first answer
+        std::this_thread::sleep_for(100ms);
     }
-    EXPECT_LT(Clock::now() - start, 4000ms);
+    EXPECT_LT(Clock::now() - start, 2000ms);
     // The worker left behind meets a dropped connection when the server goes; that must not
     // bring the process down.
     server.reset();
     std::this_thread::sleep_for(500ms);
+}
+
+// Calls Say and Stop every 20 ms for `span` and returns the longest call.
+template <typename Voice>
+Clock::duration LongestCall(Voice& voice, std::chrono::milliseconds span, bool& reported) {
+    Clock::duration longest{};
+    const auto end = Clock::now() + span;
+    for (int i = 0; Clock::now() < end; ++i) {
+        const auto start = Clock::now();
+        try {
+            if (i % 5 == 4) {
+                voice.Stop();
+            } else {
+                voice.Say("nobody is listening");
+            }
+        } catch (const speech::Error&) {
+            reported = true;
+        }
+        longest = std::max(longest, Clock::now() - start);
+        std::this_thread::sleep_for(20ms);
+    }
+    return longest;
+}
+
+TEST(DispatcherVoice, AServerThatNeverAnswersNeverHoldsUpTheCaller) {
+    TempFolder folder;
+    const auto socket = folder / "stuck.sock";
+    SilentServer server(socket);
+    ASSERT_TRUE(server.Listening());
+    setenv("SPEECHD_ADDRESS", ("unix_socket:" + socket.string()).c_str(), 1);
+    unsetenv("VENTRA_SPEECH");
+    auto voice = CreateVoice(Reader::Jfw);
+
+    // Past the first attempt's bound and into the next attempt, three seconds on.
+    bool reported = false;
+    const auto longest = LongestCall(*voice, 3500ms, reported);
+    EXPECT_LT(longest, 50ms)
+        << "a call took " << std::chrono::duration_cast<std::chrono::milliseconds>(longest).count()
+        << " ms";
+    EXPECT_TRUE(reported) << "the silent service was never reported";
 }
 
 }  // namespace

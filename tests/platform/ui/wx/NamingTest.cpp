@@ -71,5 +71,45 @@ TEST_F(TextBoxNames, TheNameFollowsTheLabelsCaption) {
     EXPECT_EQ(AccessibleNameFor(form, txtPlayer), "Player");
 }
 
+TEST_F(TextBoxNames, EachLabelNamesOnlyItsOwnBox) {
+    EXPECT_EQ(ControlNamedBy(form, lblPlayer), &txtPlayer);  // not txtDealer, next in tab order
+    EXPECT_EQ(ControlNamedBy(form, lblDealer), &txtDealer);
+    EXPECT_EQ(ControlNamedBy(form, lblResults), nullptr);
+    EXPECT_FALSE(TakesItsLabelsName(btnHit));  // a button is named by its caption
+}
+
+// The stakes and bet frames and the reader window: a label before its list in tab order, and a
+// label after its list that shares its name.
+class ListNames : public ::testing::Test {
+protected:
+    test::RecordingBackend backend;
+    Form form{backend, "GameScreen", "Ventrelle"};
+    Control& frameStakes = form.AddControl("frameStakes", ControlKind::Frame, "", 15);
+    Control& btnStakesOK =
+        form.AddControl("btnStakesOK", ControlKind::Button, "OK", 2, &frameStakes);
+    Control& lblStakesAmount =
+        form.AddControl("lblStakesAmount", ControlKind::Label, "Stakes", 16, &frameStakes);
+    Control& lstStakes = form.AddControl("lstStakes", ControlKind::ListBox, "", 17, &frameStakes);
+    Control& frameBet = form.AddControl("frameBet", ControlKind::Frame, "", 18);
+    Control& lblBetAmount =
+        form.AddControl("lblBetAmount", ControlKind::Label, "Bet Amount", 20, &frameBet);
+    Control& lstBet = form.AddControl("lstBet", ControlKind::ListBox, "", 21, &frameBet);
+    Form reader{backend, "frmReader", "Screen Reader"};
+    Control& lstReader = reader.AddControl("lstReader", ControlKind::ListBox, "", 0);
+    Control& lblReader = reader.AddControl("lblReader", ControlKind::Label, "Screen Reader", 1);
+    Control& btnOK = reader.AddControl("btnOK", ControlKind::Button, "OK", 2);
+};
+
+TEST_F(ListNames, ListsAreNamedAfterTheirLabels) {
+    EXPECT_EQ(AccessibleNameFor(form, lstStakes), "Stakes");
+    EXPECT_EQ(AccessibleNameFor(form, lstBet), "Bet Amount");
+    EXPECT_EQ(AccessibleNameFor(reader, lstReader), "Screen Reader");
+    EXPECT_EQ(ControlNamedBy(form, lblStakesAmount), &lstStakes);
+    EXPECT_EQ(ControlNamedBy(form, lblBetAmount), &lstBet);
+    // The label just before the reader's OK button in tab order is the list's, not the button's.
+    EXPECT_EQ(ControlNamedBy(reader, lblReader), &lstReader);
+    EXPECT_FALSE(TakesItsLabelsName(btnOK));
+}
+
 }  // namespace
 }  // namespace ui::wx

@@ -51,10 +51,7 @@ done
     xs_fail "Shift+Tab did not bring the focus back to the text box" "$log"
 
 # The text box is named after its label for screen readers.
-sleep 0.5
-xs_atspi_dump "$XS_OUTPUT/wx-demo-atspi.txt"
-grep -Eq "^ *text 'Notes'" "$XS_OUTPUT/wx-demo-atspi.txt" ||
-    xs_fail "no text object named 'Notes' in the accessibility tree" "$XS_OUTPUT/wx-demo-atspi.txt"
+xs_atspi_wait "$XS_OUTPUT/wx-demo-atspi.txt" wx_demo_app 10 "^ *text 'Notes'"
 
 # A wait of two seconds keeps handling keys while it waits.
 xs_keys "$win" alt+w
@@ -83,7 +80,15 @@ expect '^answer yes$' "Alt+Y did not answer the box with Yes"
 # The system close command asks the form, which refuses the first time.
 xs_close "$win"
 expect '^unload cancelled$' "the close command did not reach the form"
-sleep 0.3
+# A key handled after the refusal shows the program went on with its window.
+presses=$(grep -c '^key txtNotes 114 ' "$log")
+xs_keys "$win" F3
+for _ in $(seq 100); do
+    [ "$(grep -c '^key txtNotes 114 ' "$log")" -gt "$presses" ] && break
+    sleep 0.1
+done
+[ "$(grep -c '^key txtNotes 114 ' "$log")" -gt "$presses" ] ||
+    xs_fail "the program took no key after refusing to close" "$log"
 xdotool search --onlyvisible --name '^Ventrelle Demo$' >/dev/null ||
     xs_fail "the window went although the form refused to close" "$log"
 

@@ -1,0 +1,115 @@
+#include "game/play/SplitSettlement.h"
+
+#include <exception>
+#include <string>
+
+#include "game/access/Speech.h"
+#include "game/cards/BlackJack.h"
+#include "game/play/DealerTurn.h"
+#include "game/play/Insurance.h"
+#include "game/play/SettlementTexts.h"
+#include "game/play/SplitHands.h"
+#include "game/shell/ErrorHandler.h"
+#include "game/shell/Game.h"
+#include "game/shell/Results.h"
+#include "game/shell/Text.h"
+
+namespace game {
+
+namespace {
+
+// Runs `settle` on each hand still standing, loaded as the hand being played.
+template <class Settle>
+void ForEachStandingHand(Game& game, Settle&& settle) {
+    GameState& state = game.state;
+    const Int32 hands = NumHands(game);
+    for (int slot = 1; slot <= hands; ++slot) {
+        if (state.SplitHands[slot].Outcome == kSplitHandStanding) {
+            LoadPlayerFromSplit(game, slot);
+            settle(state.SplitHands[slot]);
+        }
+    }
+}
+
+// A split hand is never a blackjack: an ace and a ten in it are an ordinary 21.
+void SettleStandingHand(Game& game, SplitHand& hand) {
+    GameState& state = game.state;
+    const Showdown showdown =
+        CompareHands({state.PlayerTotal, false}, {state.DealerTotal, DealerBlackJack(game)});
+    hand.ResultText = ShowdownOpening(state, showdown) + ShowdownAccount(state, showdown);
+    state.Stakes += ShowdownPayout(showdown) * state.Bet;
+}
+
+std::string HandHeading(int slot) {
+    return Line("Hand number  " + std::to_string(slot) + ":");
+}
+
+}  // namespace
+
+void SplitDealToDealer(Game& game) {
+    Guarded(game, Report::MessageBox, " in SplitDealToDealer()", [&] {
+        GameState& state = game.state;
+        StopSpeech(game);
+        DealerPlaysOut(game, SplitDealerDraw);
+        if (!state.GameInProgress) {
+            SplitDisplayResults(game);
+            return;
+        }
+        state.GameInProgress = false;
+        Speak(game, "The Dealer stays. ");
+        Delay(game, 15);
+        ForEachStandingHand(game, [&](SplitHand& hand) { SettleStandingHand(game, hand); });
+        SplitDisplayResults(game);
+    });
+}
+
+void SplitDealerDraw(Game& game) {
+    Guarded(game, Report::MessageBox, " in SplitDealerDraw()", [&] {
+        DrawDealerCard(game);
+        if (IsBust(game.state.DealerTotal)) {
+            SplitDealerBusted(game);
+        }
+    });
+}
+
+void SplitDealerBusted(Game& game) {
+    Guarded(game, Report::MessageBox, " in SplitDealerBusted()", [&] {
+        GameState& state = game.state;
+        // The hand is over before any hand is paid, so that no failure on the way can let the
+        // dealer's turn settle the hands a second time by their totals.
+        state.GameInProgress = false;
+        ForEachStandingHand(game, [&](SplitHand& hand) {
+            hand.ResultText = DealerBustOpening(state, false) + DealerBustAccount(state);
+            state.Stakes += DealerBustPayout(false) * state.Bet;
+        });
+    });
+}
+
+void SplitDisplayResults(Game& game) {
+    Guarded(game, Report::MessageBox, " in SplitDisplayResults()", [&] {
+        game.state.SplitInProgress = false;
+        game.GameScreen.tmrSplit.SetEnabled(true);
+    });
+}
+
+void tmrSplit_Timer(Game& game) {
+    ui::Timer& timer = game.GameScreen.tmrSplit;
+    try {
+        timer.SetEnabled(false);
+        GameState& state = game.state;
+        std::string text = Insurance(game);
+        const Int32 hands = NumHands(game);
+        for (int slot = 1; slot <= hands; ++slot) {
+            text += HandHeading(slot) + Line(state.SplitHands[slot].ResultText);
+        }
+        state.ResultsText = std::move(text);
+        StopSpeech(game);
+        LoadResultsWindow(game);
+    } catch (const std::exception& error) {
+        // Disarmed before the report, so that the timer does not tick again behind the message.
+        timer.SetEnabled(false);
+        ReportError(game, Report::MessageBox, " in tmrSplit_Timer()", error.what());
+    }
+}
+
+}  // namespace game
