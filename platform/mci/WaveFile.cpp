@@ -41,7 +41,7 @@ ErrorCode ParseWaveLayout(const ByteSource& read, std::uint64_t size, WaveLayout
     bool haveFormat = false;
     bool haveData = false;
     bool badFormat = false;
-    riff::WalkChunks(read, size, [&](const riff::Chunk& chunk) {
+    const riff::WalkEnd end = riff::WalkChunks(read, size, [&](const riff::Chunk& chunk) {
         const std::uint64_t available = std::min<std::uint64_t>(chunk.size, size - chunk.Body());
         if (!haveFormat && chunk.Is("fmt ")) {
             haveFormat = ParseFormat(read, chunk.Body(), available, layout.format);
@@ -54,8 +54,9 @@ ErrorCode ParseWaveLayout(const ByteSource& read, std::uint64_t size, WaveLayout
         return !badFormat && !(haveFormat && haveData);
     });
     // Every sample or none: a walk that lost its way before the samples (a chunk claiming more
-    // bytes than the file holds) must not pass for a file without samples.
-    if (!haveFormat || !haveData) {
+    // bytes than the file holds) must not pass for a file without samples. A file whose chunks
+    // all fit and hold no samples is one without them.
+    if (!haveFormat || (!haveData && end == riff::WalkEnd::Overrun)) {
         return ErrInvalidFile;
     }
     layout.dataSize -= layout.dataSize % layout.format.BlockAlign();

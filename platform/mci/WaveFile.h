@@ -24,8 +24,9 @@ struct WaveLayout {
 using ByteSource = riff::ByteSource;
 
 // Walks the chunks of a file of `size` bytes: Ok, or ErrInvalidFile when it is not a RIFF WAVE
-// file of 8- or 16-bit PCM with a data chunk. The data chunk may follow other chunks; a data chunk
-// cut short by the end of the file keeps the whole frames that are there.
+// file of 8- or 16-bit PCM, or a chunk before the samples runs past the end of the file. The data
+// chunk may follow other chunks; a data chunk cut short by the end of the file keeps the whole
+// frames that are there; a file without one holds no samples.
 ErrorCode ParseWaveLayout(const ByteSource& read, std::uint64_t size, WaveLayout& layout);
 
 struct WaveSound {

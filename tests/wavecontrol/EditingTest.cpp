@@ -189,6 +189,11 @@ TEST_F(EditingTest, MalformedChunksAreReadWhollyOrRefusedAndNeverShortenedBySave
         ASSERT_EQ(saved.frames, 100);
         EXPECT_EQ(saved.samples[99], Pattern16(99, 0));
     }
+    // No data chunk at all: no samples, and no header size (514).
+    const std::string path = (dir / "none.wav").string();
+    wavtest::WriteFile(path, canonical.substr(0, 36));
+    control->Open(path);
+    EXPECT_EQ(control->GetErrorCode(), 514);
 }
 
 // Save and SaveAs replace only a regular file the user may write; everything else is refused with
