@@ -1,15 +1,17 @@
 // The control's own clipboard: a file in the temporary folder shared by every instance in the
 // process, which Copy fills with the bytes of a range of frames and Paste puts in place of one.
+// Both copy the bytes between the files without holding them in memory.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 #include "platform/files/File.h"
+#include "platform/files/ReplacingWriter.h"
 #include "platform/mci/Mci.h"
 #include "wavecontrol/FrameRanges.h"
 #include "wavecontrol/ResultCodes.h"
 #include "wavecontrol/SonivelCtrl.h"
-#include "wavecontrol/WavBuffer.h"
+#include "wavecontrol/StreamEdits.h"
 #include "wavecontrol/WorkFiles.h"
 
 namespace sonivel {
@@ -37,13 +39,6 @@ bool NameClipFile() {
     return true;
 }
 
-// Reads a whole region of an open file at once.
-ReadAt RegionReader(const files::File& file) {
-    return [&file](std::uint64_t offset, std::span<std::uint8_t> target) {
-        return files::ReadPieces(file, offset, target, target.size()).bytes;
-    };
-}
-
 }  // namespace
 
 void CSonivelCtrl::Copy(std::int32_t From, std::int32_t To) {
@@ -66,25 +61,28 @@ void CSonivelCtrl::Copy(std::int32_t From, std::int32_t To) {
         m_lErrorCode = kOutOfRange;
         return;
     }
-    std::int32_t header = 0;
-    if (!MakeWorkCopy() || !FindWorkCopyHeader(position, header)) {
-        return;
-    }
     const std::int64_t frameBytes = format->FrameBytes();
-    const std::int64_t first = header + span->first * frameBytes;
-    const std::int64_t last = header + (span->last + 1) * frameBytes - 1;
-    CWavBuffer buffer;
-    // A copy shorter than the device's frames would be cut to its end by the load.
-    if (!buffer.Load(m_strWorkFile, first, last) || buffer.Size() != last - first + 1) {
-        RecoverWorkCopy(position, kErrWavBuffer);
+    files::File work;
+    std::int32_t header = 0;
+    // The copy must hold every frame up to the last one copied.
+    if (!MakeWorkCopy() || !OpenWorkCopy(work, (span->last + 1) * frameBytes, position, header)) {
         return;
     }
-    if (!NameClipFile() || !WriteOver(g_szClipFile, buffer.Bytes(), kClipPrefix)) {
+    const std::int64_t first = header + span->first * frameBytes;
+    const std::int64_t count = (span->last - span->first + 1) * frameBytes;
+    if (!NameClipFile()) {
         RecoverWorkCopy(position, kErrClipboardAccess);
         return;
     }
-    g_lClipBytes = buffer.Size();
-    buffer.Free();
+    // The old clipboard stays whole until the new one is.
+    files::ReplacingWriter fresh(g_szClipFile);
+    std::int32_t code = CopyCode(fresh.AppendFrom(work, static_cast<std::uint64_t>(first),
+                                                  static_cast<std::uint64_t>(count)),
+                                 kErrWavBuffer, kErrClipboardAccess);
+    if (!CommitWorkFile(fresh, code, kErrClipboardAccess, position)) {
+        return;
+    }
+    g_lClipBytes = static_cast<std::int32_t>(count);
     ReopenedWithSuccess(position);
 }
 
@@ -112,11 +110,11 @@ void CSonivelCtrl::Paste(std::int32_t From, std::int32_t To) {
     if (!RecordSampleIfEmpty(length)) {
         return;
     }
+    files::File work;
     std::int32_t header = 0;
-    if (!MakeWorkCopy() || !FindWorkCopyHeader(position, header)) {
+    if (!MakeWorkCopy() || !OpenWorkCopy(work, 0, position, header)) {
         return;
     }
-    const files::File work(m_strWorkFile, files::FileMode::Read);
     const files::File clip(g_szClipFile, files::FileMode::Read);
     if (!clip.IsOpen()) {
         RecoverWorkCopy(position, kErrClipboardAccess);
@@ -129,21 +127,19 @@ void CSonivelCtrl::Paste(std::int32_t From, std::int32_t To) {
     source.fileBytes = static_cast<std::int64_t>(work.Size().value_or(0));
     source.clipBytes = g_lClipBytes;
     const std::optional<PastePlan> plan = PlanPaste(source, *span);
-    files::MemoryBlock pasted;
-    if (!plan || !pasted.Allocate(static_cast<std::size_t>(plan->newSize))) {
+    if (!plan) {
         RecoverWorkCopy(position, kErrWavBuffer);
         return;
     }
-    const std::int32_t filled =
-        FillPaste(*plan, RegionReader(work), RegionReader(clip), pasted.Bytes());
-    if (filled != 0) {
-        RecoverWorkCopy(position, filled);
+    if (static_cast<std::int64_t>(clip.Size().value_or(0)) < plan->clipBytes) {
+        // Fewer bytes than the last Copy put there.
+        RecoverWorkCopy(position, kErrClipboardAccess);
         return;
     }
-    if (!WriteWorkCopy(pasted.Bytes(), position)) {
+    files::ReplacingWriter fresh(m_strWorkFile);
+    if (!CommitWorkFile(fresh, FillPaste(*plan, work, clip, fresh), kErrSaveTmp, position)) {
         return;
     }
-    pasted.Free();
     // A paste that shortened the sound keeps the position within it.
     const std::int64_t newLength = (plan->newSize - plan->header) / source.frameBytes;
     ReopenedWithSuccess(static_cast<std::int32_t>(std::min<std::int64_t>(position, newLength)));

@@ -3,22 +3,15 @@
 #include <algorithm>
 #include <limits>
 
-#include "wavecontrol/ResultCodes.h"
-#include "wavecontrol/WavLayout.h"
-
 namespace sonivel {
 
 namespace {
 
-// The largest file the buffers hold (their sizes are 32-bit signed).
+// The largest file a paste makes: the control counts bytes and frames in 32-bit signed numbers.
 constexpr std::int64_t kMaxFileBytes = std::numeric_limits<std::int32_t>::max();
 // Where the RIFF size and a data chunk's size are kept.
 constexpr std::int64_t kRiffSizeOffset = 4;
 constexpr std::int64_t kSizeFieldBytes = 4;
-
-bool ReadFully(const ReadAt& read, std::int64_t offset, std::span<std::uint8_t> target) {
-    return target.empty() || read(static_cast<std::uint64_t>(offset), target) == target.size();
-}
 
 }  // namespace
 
@@ -69,26 +62,6 @@ std::optional<PastePlan> PlanPaste(const PasteSource& source, FrameSpan span) {
         return std::nullopt;
     }
     return plan;
-}
-
-std::int32_t FillPaste(const PastePlan& plan, const ReadAt& work, const ReadAt& clip,
-                       std::span<std::uint8_t> out) {
-    if (static_cast<std::int64_t>(out.size()) != plan.newSize) {
-        return kErrWavBuffer;
-    }
-    const auto head = out.subspan(0, static_cast<std::size_t>(plan.headBytes));
-    const auto pasted = out.subspan(head.size(), static_cast<std::size_t>(plan.clipBytes));
-    const auto tail = out.subspan(head.size() + pasted.size());
-    if (!ReadFully(work, 0, head) || !ReadFully(work, plan.tailOffset, tail)) {
-        return kErrWavBuffer;
-    }
-    if (!ReadFully(clip, 0, pasted)) {
-        return kErrClipboardAccess;
-    }
-    WriteLe32(out.data() + kRiffSizeOffset, static_cast<std::uint32_t>(plan.newSize - 8));
-    WriteLe32(out.data() + plan.header - kSizeFieldBytes,
-              static_cast<std::uint32_t>(plan.newSize - plan.header));
-    return 0;
 }
 
 }  // namespace sonivel

@@ -4,9 +4,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
-#include <span>
 
 namespace sonivel {
 
@@ -54,14 +52,5 @@ struct PastePlan {
 // out, so the frames after the range stay aligned). Nothing when the copy is shorter than its
 // frames say, the layout makes no sense, or the result would be too large for a WAV file.
 std::optional<PastePlan> PlanPaste(const PasteSource& source, FrameSpan span);
-
-// Reads up to target.size() bytes at an offset; returns how many it got.
-using ReadAt = std::function<std::size_t(std::uint64_t offset, std::span<std::uint8_t> target)>;
-
-// Fills `out` (plan.newSize bytes) from the working copy and the clipboard and writes the RIFF
-// and data sizes. 0, or the code of the source that ran short: 518 (working copy) or 522
-// (clipboard).
-std::int32_t FillPaste(const PastePlan& plan, const ReadAt& work, const ReadAt& clip,
-                       std::span<std::uint8_t> out);
 
 }  // namespace sonivel

@@ -7,15 +7,17 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
 #include "platform/automation/Control.h"
 
-namespace sonivel {
+namespace files {
+class File;
+class ReplacingWriter;
+}  // namespace files
 
-class CWavBuffer;
+namespace sonivel {
 
 // Process-wide state of the control library.
 extern std::int32_t g_lAliasCounter;  // source of device aliases; each Open takes the next
@@ -98,12 +100,15 @@ private:
     // The header of the working copy, read from its own bytes (518 and recovery when it has
     // none).
     bool FindWorkCopyHeader(std::int32_t position, std::int32_t& header);
-    // The whole working copy in `buffer`, holding at least `dataBytes` of samples after its
-    // header (518 and recovery otherwise).
-    bool LoadWorkCopy(CWavBuffer& buffer, std::int64_t dataBytes, std::int32_t position,
+    // The working copy opened for reading as `work`, its samples starting at `header` and
+    // holding at least `dataBytes` (518 and recovery otherwise).
+    bool OpenWorkCopy(files::File& work, std::int64_t dataBytes, std::int32_t position,
                       std::int32_t& header);
-    // `bytes` put over the working copy (517 and recovery when they cannot be).
-    bool WriteWorkCopy(std::span<const std::uint8_t> bytes, std::int32_t position);
+    // Puts `fresh`, the new working copy or clipboard, in place when the edit went well (`code`
+    // 0; `commitCode` when it cannot be put in place). Otherwise the device is opened again on
+    // the unchanged working copy at `position`, the code recorded, and false returned.
+    bool CommitWorkFile(files::ReplacingWriter& fresh, std::int32_t code, std::int32_t commitCode,
+                        std::int32_t position);
 
     struct ArrayJob {
         std::int32_t position = 0;
@@ -111,9 +116,9 @@ private:
         std::int64_t count = 0;
         int bytesPerSample = 0;
     };
-    // The checks and the loading that WavFileToArray and ArrayToWavFile share.
+    // The checks and the working copy that WavFileToArray and ArrayToWavFile share.
     bool StartArrayOperation(const std::int16_t* pArray, std::int32_t ArrayLength,
-                             CWavBuffer& buffer, ArrayJob& job);
+                             files::File& work, ArrayJob& job);
 
     std::int32_t m_bOpen = 0;
     std::int32_t m_lErrorCode = 0;

@@ -1,5 +1,6 @@
 // CWavBuffer: a memory image of a range of bytes of a file, loaded all at once or not at all.
-// The editing operations hold a working copy (or a piece of it) in one while they change it.
+// The editing operations load the first bytes of a working copy, where its layout is, into one;
+// the samples themselves they stream (StreamEdits.h).
 #pragma once
 
 #include <cstdint>

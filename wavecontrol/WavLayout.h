@@ -18,7 +18,4 @@ inline constexpr std::size_t kHeaderWindow = kLastDataTagOffset + 8;
 // within the first 10000 bytes.
 std::int32_t FindDataOffset(std::span<const std::uint8_t> head);
 
-std::uint32_t ReadLe32(const std::uint8_t* bytes);
-void WriteLe32(std::uint8_t* bytes, std::uint32_t value);
-
 }  // namespace sonivel

@@ -1,8 +1,10 @@
 // The steps the editing operations of CSonivelCtrl share: the working copy in the temporary
-// folder that the device saves its data into, loading it, writing it back and reopening it.
+// folder that the device saves its data into, opening it, replacing it and reopening the device
+// on it.
 #include <cstdio>
 
 #include "platform/files/File.h"
+#include "platform/files/ReplacingWriter.h"
 #include "wavecontrol/ResultCodes.h"
 #include "wavecontrol/Samples.h"
 #include "wavecontrol/SonivelCtrl.h"
@@ -76,25 +78,27 @@ bool CSonivelCtrl::FindWorkCopyHeader(std::int32_t position, std::int32_t& heade
     return true;
 }
 
-bool CSonivelCtrl::LoadWorkCopy(CWavBuffer& buffer, std::int64_t dataBytes, std::int32_t position,
+bool CSonivelCtrl::OpenWorkCopy(files::File& work, std::int64_t dataBytes, std::int32_t position,
                                 std::int32_t& header) {
-    if (!buffer.Load(m_strWorkFile, 0, -1)) {
+    if (!FindWorkCopyHeader(position, header)) {
+        return false;
+    }
+    work = files::File(m_strWorkFile, files::FileMode::Read);
+    const std::optional<std::uint64_t> size = work.Size();
+    if (!size || !work.IsRegular() || header + dataBytes > static_cast<std::int64_t>(*size)) {
         RecoverWorkCopy(position, kErrWavBuffer);
         return false;
     }
-    header = FindDataOffset(buffer.Bytes());
-    if (header == 0 || header + dataBytes > buffer.Size()) {
-        buffer.Free();
-        RecoverWorkCopy(position, kErrWavBuffer);
-        return false;
-    }
-    m_lHeaderSize = header;
     return true;
 }
 
-bool CSonivelCtrl::WriteWorkCopy(std::span<const std::uint8_t> bytes, std::int32_t position) {
-    if (!WriteOver(m_strWorkFile, bytes, kWorkPrefix)) {
-        RecoverWorkCopy(position, kErrSaveTmp);
+bool CSonivelCtrl::CommitWorkFile(files::ReplacingWriter& fresh, std::int32_t code,
+                                  std::int32_t commitCode, std::int32_t position) {
+    if (code == 0 && !fresh.Commit()) {
+        code = commitCode;
+    }
+    if (code != 0) {
+        RecoverWorkCopy(position, code);
         return false;
     }
     return true;

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/mci/Mci.h"
+#include "platform/mci/RiffChunks.h"
 
 namespace {
 
@@ -41,23 +42,8 @@ void Send(const std::string& command) {
 void WriteWave(const fs::path& path, std::uint32_t frames) {
     const std::uint32_t dataSize = frames * 4;
     std::ofstream out(path, std::ios::binary);
-    const auto put = [&out](std::uint32_t value, int size) {
-        for (int i = 0; i < size; ++i) {
-            out.put(static_cast<char>(value >> (8 * i)));
-        }
-    };
-    out.write("RIFF", 4);
-    put(36 + dataSize, 4);
-    out.write("WAVEfmt ", 8);
-    put(16, 4);
-    put(1, 2);
-    put(2, 2);
-    put(44100, 4);
-    put(44100 * 4, 4);
-    put(4, 2);
-    put(16, 2);
-    out.write("data", 4);
-    put(dataSize, 4);
+    const auto header = riff::CanonicalHeader({2, 44100, 16}, dataSize);
+    out.write(reinterpret_cast<const char*>(header->data()), header->size());
     std::vector<char> block(1 << 20);
     for (std::size_t i = 0; i < block.size(); ++i) {
         block[i] = static_cast<char>(1 + i % 200);

@@ -1,158 +1,248 @@
-// Measures the editing operations of SONIVEL.OCX on a 100 MB 16-bit stereo WAV against sox doing
-// the same job on the same file in the same run: ChangeVolume by 0.5 (sox "vol 0.5"), and Copy of
-// the first half pasted over the second half (sox "trim 0 Ns repeat 1"). Prints each median and
-// the ratio control / sox; below 1 the control is faster.
-// Usage: sonivel-edit-bench [RUNS]
-#include <stdlib.h>
+// Measures the editing jobs of SONIVEL.OCX as a host runs them, each as a whole process:
+// sonivel-host opens a 16-bit stereo 44.1 kHz WAV, edits it, saves it with SaveAs and closes it,
+// against sox doing the same job on the same file followed by `sync FILE`, so that both outputs
+// are equally safe on disk. Times are wall-clock of the whole processes, then their processor time
+// (user and system); peak memory is each process's maximum resident set as the kernel counts it.
+// Medians of the runs are printed.
+//
+// Usage: sonivel-edit-bench [RUNS] [MB...]   (3 runs; 100 and 1000 MB when no size is given)
+// SONIVEL_HOST and SONIVEL_OCX in the environment measure another build of the host and control.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "platform/automation/Dispatch.h"
-#include "platform/automation/ObjectLoader.h"
-#include "wavecontrol/SonivelIds.h"
+#include "platform/mci/RiffChunks.h"
 
 namespace {
 
-using namespace automation;
+namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr std::uint32_t kFrames = 100'000'000 / 4;
+struct Outcome {
+    double seconds = 0;
+    double cpuSeconds = 0;  // user and system time
+    double peakMiB = 0;
+    bool ok = false;
+};
 
-void PutLe(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+// Runs `argv` with its standard output in `output`; its time and peak memory.
+Outcome Run(const std::vector<std::string>& argv, const fs::path& output) {
+    std::vector<char*> args;
+    for (const std::string& arg : argv) {
+        args.push_back(const_cast<char*>(arg.c_str()));
     }
-}
-
-// 16-bit stereo 44.1 kHz: a ramp that spans the whole range, so every sample is scaled and some
-// clip in neither direction.
-void WriteWav(const std::filesystem::path& path) {
-    std::string header = "RIFF";
-    PutLe(header, 36 + kFrames * 4, 4);
-    header += "WAVEfmt ";
-    for (const auto& [value, bytes] :
-         {std::pair{16u, 4}, {1u, 2}, {2u, 2}, {44100u, 4}, {44100u * 4, 4}, {4u, 2}, {16u, 2}}) {
-        PutLe(header, value, bytes);
-    }
-    header += "data";
-    PutLe(header, kFrames * 4, 4);
-    std::ofstream out(path, std::ios::binary);
-    out << header;
-    std::string block;
-    for (std::uint32_t frame = 0; frame < kFrames; ++frame) {
-        const auto v = static_cast<std::uint32_t>(static_cast<std::int16_t>(frame * 13));
-        PutLe(block, v, 2);
-        PutLe(block, ~v, 2);
-        if (block.size() >= (1 << 20) || frame + 1 == kFrames) {
-            out << block;
-            block.clear();
-        }
-    }
-}
-
-double Ms(Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-double Median(std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
-double Time(const std::function<void()>& job) {
+    args.push_back(nullptr);
+    std::fflush(stdout);  // the child would print what is still buffered
     const auto start = Clock::now();
-    job();
-    return Ms(Clock::now() - start);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (std::freopen(output.c_str(), "w", stdout) == nullptr) {
+            _exit(126);
+        }
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (child < 0 || wait4(child, &status, 0, &usage) != child) {
+        return {};
+    }
+    Outcome outcome;
+    outcome.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    outcome.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    outcome.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    outcome.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return outcome;
 }
 
-void Report(const char* what, const std::vector<double>& control, const std::vector<double>& sox) {
-    std::printf("%-44s control %8.0f ms   sox %8.0f ms   ratio %.2f\n", what, Median(control),
-                Median(sox), Median(control) / Median(sox));
+// 16-bit stereo: a ramp over the whole range, so every sample is scaled and some clip in neither
+// direction. `bytes` of samples.
+void WriteWav(const fs::path& path, std::uint64_t bytes) {
+    const auto header = riff::CanonicalHeader({2, 44100, 16}, bytes);
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(header->data()), header->size());
+    std::vector<std::uint8_t> block(1 << 20);
+    std::uint32_t frame = 0;
+    for (std::uint64_t written = 0; written < bytes; written += block.size()) {
+        for (std::size_t i = 0; i + 4 <= block.size(); i += 4, ++frame) {
+            const auto v = static_cast<std::uint16_t>(frame * 13);
+            riff::PutLe16(&block[i], v);
+            riff::PutLe16(&block[i + 2], static_cast<std::uint16_t>(~v));
+        }
+        out.write(
+            reinterpret_cast<const char*>(block.data()),
+            static_cast<std::streamsize>(std::min<std::uint64_t>(block.size(), bytes - written)));
+    }
+}
+
+struct Job {
+    std::string name;
+    std::vector<std::string> calls;  // the script lines between Open and SaveAs
+    std::string soxEffect;
+};
+
+struct Figures {
+    std::vector<double> control, controlCpu, controlPeak, sox, soxCpu, soxPeak;
+};
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+class Bench {
+public:
+    Bench(fs::path dir, std::string host, std::string library)
+        : m_dir(std::move(dir)), m_host(std::move(host)), m_library(std::move(library)) {}
+
+    // One run of the job by the control: false when a call failed.
+    bool Control(const Job& job, Figures& figures) {
+        const fs::path script = m_dir / "job.txt";
+        std::ofstream(script) << "create s SONIVEL.SonivelCtrl --library " << m_library << "\n"
+                              << "call s Open \"" << In().string() << "\"\n";
+        for (const std::string& call : job.calls) {
+            std::ofstream(script, std::ios::app) << call << "\n";
+        }
+        std::ofstream(script, std::ios::app) << "call s SaveAs \"" << Out().string() << "\"\n"
+                                             << "call s Close\n";
+        const fs::path log = m_dir / "job.jsonl";
+        const Outcome outcome = Run({m_host, "run", script.string()}, log);
+        std::ifstream in(log);
+        const std::string printed((std::istreambuf_iterator<char>(in)),
+                                  std::istreambuf_iterator<char>());
+        figures.control.push_back(outcome.seconds);
+        figures.controlCpu.push_back(outcome.cpuSeconds);
+        figures.controlPeak.push_back(outcome.peakMiB);
+        bool ok = outcome.ok && fs::exists(Out());
+        std::istringstream lines(printed);
+        for (std::string line; std::getline(lines, line);) {
+            ok = ok && line.find("\"error\"") == std::string::npos &&
+                 (line.find("\"call\"") == std::string::npos || line.ends_with("\"errorCode\":0}"));
+        }
+        if (!ok) {
+            std::fprintf(stderr, "%s failed:\n%s", job.name.c_str(), printed.c_str());
+        }
+        fs::remove(Out());
+        return ok;
+    }
+
+    // One run of the job by sox, then sync of its output.
+    bool Sox(const Job& job, Figures& figures) {
+        std::vector<std::string> command = {"sox", In().string(), Out().string()};
+        std::string effect = job.soxEffect;
+        for (std::size_t at = 0; at != std::string::npos;) {
+            const std::size_t space = effect.find(' ', at);
+            command.push_back(effect.substr(at, space == std::string::npos ? space : space - at));
+            at = space == std::string::npos ? space : space + 1;
+        }
+        const Outcome sox = Run(command, "/dev/null");
+        const Outcome sync = Run({"sync", Out().string()}, "/dev/null");
+        figures.sox.push_back(sox.seconds + sync.seconds);
+        figures.soxCpu.push_back(sox.cpuSeconds + sync.cpuSeconds);
+        figures.soxPeak.push_back(sox.peakMiB);
+        fs::remove(Out());
+        return sox.ok && sync.ok;
+    }
+
+    fs::path In() const { return m_dir / "in.wav"; }
+    fs::path Out() const { return m_dir / "out.wav"; }
+
+private:
+    fs::path m_dir;
+    std::string m_host;
+    std::string m_library;
+};
+
+std::string FromEnvironment(const char* name, const char* fallback) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? value : fallback;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-    std::string pattern = (std::filesystem::temp_directory_path() / "sonivel-edit.XXXXXX").string();
+    std::vector<std::uint64_t> sizes;
+    for (int i = 2; i < argc; ++i) {
+        sizes.push_back(std::strtoull(argv[i], nullptr, 10) * 1000 * 1000);
+    }
+    if (sizes.empty()) {
+        sizes = {100'000'000, 1'000'000'000};
+    }
+    std::string pattern = (fs::temp_directory_path() / "sonivel-edit.XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
         std::perror("mkdtemp");
         return 1;
     }
-    const std::filesystem::path dir = pattern;
+    const fs::path dir = pattern;
     // The working copies and the clipboard go into a temporary folder of their own beside the
     // files, on the same disk as sox's output; the host's files stay outside it, so saving them
     // pays for the flush to disk as a user's file does.
-    const std::filesystem::path temp = dir / "temp";
-    std::filesystem::create_directory(temp);
-    setenv("TMPDIR", temp.c_str(), 1);
+    fs::create_directory(dir / "temp");
+    setenv("TMPDIR", (dir / "temp").c_str(), 1);
     setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
-    const std::string in = (dir / "in.wav").string();
-    const std::string out = (dir / "out.wav").string();
-    WriteWav(in);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    Bench bench(dir, FromEnvironment("SONIVEL_HOST", SONIVEL_HOST),
+                FromEnvironment("SONIVEL_OCX", SONIVEL_OCX));
 
-    settings::Store registry(dir / "registry.ini");
-    ObjectLoader loader(registry);
-    Ref<IDispatch> control;
-    if (Failed(loader.CreateFromLibrary(SONIVEL_OCX, sonivel::kControlClsid, IDispatch::kIid,
-                                        control.PutVoid()))) {
-        std::fprintf(stderr, "cannot load %s\n", SONIVEL_OCX);
+    bool ok = true;
+    std::vector<std::string> cpuRows;
+    std::printf("| job | file | control | sox + sync | ratio | control peak | sox peak |\n");
+    std::printf("|---|---|---|---|---|---|---|\n");
+    for (const std::uint64_t bytes : sizes) {
+        WriteWav(bench.In(), bytes);
+        const std::uint64_t half = bytes / 4 / 2;
+        const Job jobs[] = {
+            {"ChangeVolume 0.5", {"call s ChangeVolume 0 -1 0.5"}, "vol 0.5"},
+            {"Copy first half, Paste over the rest",
+             {"call s Copy 0 " + std::to_string(half - 1),
+              "call s Paste " + std::to_string(half) + " -1"},
+             "trim 0 " + std::to_string(half) + "s repeat 1"},
+        };
+        for (const Job& job : jobs) {
+            Figures figures;
+            for (int run = 0; run < runs && ok; ++run) {
+                ok = bench.Control(job, figures) && bench.Sox(job, figures);
+            }
+            if (!ok) {
+                break;
+            }
+            std::printf("| %s | %llu MB | %.2f s | %.2f s | %.2f | %.0f MiB | %.1f MiB |\n",
+                        job.name.c_str(), static_cast<unsigned long long>(bytes / 1000000),
+                        Median(figures.control), Median(figures.sox),
+                        Median(figures.control) / Median(figures.sox), Median(figures.controlPeak),
+                        Median(figures.soxPeak));
+            std::fflush(stdout);
+            char row[200];
+            std::snprintf(row, sizeof row, "| %s | %llu MB | %.2f s | %.2f s | %.2f |\n",
+                          job.name.c_str(), static_cast<unsigned long long>(bytes / 1000000),
+                          Median(figures.controlCpu), Median(figures.soxCpu),
+                          Median(figures.controlCpu) / Median(figures.soxCpu));
+            cpuRows.emplace_back(row);
+        }
+    }
+    // On a shared machine the wall-clock times include waiting for a processor; the processor
+    // time of the same runs does not.
+    std::printf("\n| job | file | control CPU | sox + sync CPU | ratio |\n|---|---|---|---|---|\n");
+    for (const std::string& row : cpuRows) {
+        std::printf("%s", row.c_str());
+    }
+    fs::remove_all(dir);
+    if (!ok) {
+        std::fprintf(stderr, "a job failed\n");
         return 1;
     }
-    bool failed = false;
-    const auto call = [&](DispId id, std::initializer_list<Variant> args) {
-        Variant result;
-        control->Invoke(id, std::span<const Variant>(args.begin(), args.size()), &result);
-        Variant code;
-        control->Invoke(sonivel::dispid::GetErrorCode, {}, &code);
-        failed = failed || code.Long() != 0;
-    };
-    const auto sox = [&](const std::string& effect) {
-        const std::string command = "sox '" + in + "' '" + out + "' " + effect;
-        failed = failed || std::system(command.c_str()) != 0;
-    };
-    const std::int32_t half = kFrames / 2;
-    const std::string trim = "trim 0 " + std::to_string(half) + "s repeat 1";
-
-    std::vector<double> volume, volumeWhole, soxVolume, clip, clipWhole, soxTrim;
-    for (int i = 0; i < runs; ++i) {
-        double open = Time([&] { call(sonivel::dispid::Open, {Variant(in)}); });
-        const double scale = Time([&] {
-            call(sonivel::dispid::ChangeVolume, {Variant(0), Variant(-1), Variant(0.5f)});
-        });
-        double save = Time([&] { call(sonivel::dispid::SaveAs, {Variant(out)}); });
-        volume.push_back(scale);
-        volumeWhole.push_back(open + scale + save);
-        soxVolume.push_back(Time([&] { sox("vol 0.5"); }));
-
-        open = Time([&] { call(sonivel::dispid::Open, {Variant(in)}); });
-        const double edit = Time([&] {
-            call(sonivel::dispid::Copy, {Variant(0), Variant(half - 1)});
-            call(sonivel::dispid::Paste, {Variant(half), Variant(-1)});
-        });
-        save = Time([&] { call(sonivel::dispid::SaveAs, {Variant(out)}); });
-        clip.push_back(edit);
-        clipWhole.push_back(open + edit + save);
-        soxTrim.push_back(Time([&] { sox(trim); }));
-    }
-    call(sonivel::dispid::Close, {});
-    control.Reset();
-    std::filesystem::remove_all(dir);
-    if (failed) {
-        std::fprintf(stderr, "a call or sox failed\n");
-        return 1;
-    }
-    std::printf("100 MB 16-bit stereo WAV, %d runs, medians\n", runs);
-    Report("ChangeVolume 0.5 (the call)", volume, soxVolume);
-    Report("Open + ChangeVolume 0.5 + SaveAs", volumeWhole, soxVolume);
-    Report("Copy half + Paste over the rest (the calls)", clip, soxTrim);
-    Report("Open + Copy + Paste + SaveAs", clipWhole, soxTrim);
     return 0;
 }

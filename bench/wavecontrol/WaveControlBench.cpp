@@ -15,6 +15,7 @@
 
 #include "platform/automation/Dispatch.h"
 #include "platform/automation/ObjectLoader.h"
+#include "platform/mci/RiffChunks.h"
 #include "wavecontrol/SonivelIds.h"
 
 namespace {
@@ -22,28 +23,12 @@ namespace {
 using namespace automation;
 using Clock = std::chrono::steady_clock;
 
-void PutLe(std::ofstream& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
-    }
-}
-
 // A 16-bit stereo 44.1 kHz file of `frames` frames of a constant non-zero level.
 void WriteWav(const std::filesystem::path& path, std::uint32_t frames) {
     std::ofstream out(path, std::ios::binary);
     const std::uint32_t dataSize = frames * 4;
-    out << "RIFF";
-    PutLe(out, 36 + dataSize, 4);
-    out << "WAVEfmt ";
-    PutLe(out, 16, 4);
-    PutLe(out, 1, 2);
-    PutLe(out, 2, 2);
-    PutLe(out, 44100, 4);
-    PutLe(out, 44100 * 4, 4);
-    PutLe(out, 4, 2);
-    PutLe(out, 16, 2);
-    out << "data";
-    PutLe(out, dataSize, 4);
+    const auto header = riff::CanonicalHeader({2, 44100, 16}, dataSize);
+    out.write(reinterpret_cast<const char*>(header->data()), header->size());
     const std::vector<char> block(1 << 16, 0x11);
     for (std::uint32_t left = dataSize; left > 0;) {
         const auto n = std::min<std::uint32_t>(left, static_cast<std::uint32_t>(block.size()));

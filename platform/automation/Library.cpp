@@ -1,6 +1,7 @@
 #include "platform/automation/Library.h"
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 namespace automation {
 
@@ -8,6 +9,14 @@ std::shared_ptr<Library> Library::Open(const std::filesystem::path& path, std::s
     // RTLD_LOCAL: each server keeps its own copies of what it links, as an in-process server
     // must; a path without a slash would be searched for, so make it explicit.
     const std::filesystem::path file = path.has_parent_path() ? path : "./" / path;
+    // The loader would wait forever reading a pipe left where a library was registered.
+    struct stat info {};
+    if (::stat(file.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        if (error) {
+            *error = path.string() + " is not a library file";
+        }
+        return nullptr;
+    }
     void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         if (error) {

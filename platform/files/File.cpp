@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <utility>
 
+#include "platform/files/MemoryBlock.h"
+
 namespace files {
 namespace {
 
@@ -19,6 +21,8 @@ int OpenFlags(FileMode mode) {
             return O_RDWR;
         case FileMode::CreateTruncate:
             return O_WRONLY | O_CREAT | O_TRUNC;
+        case FileMode::CreateNew:
+            return O_RDWR | O_CREAT | O_EXCL;
     }
     return O_RDONLY;
 }
@@ -26,7 +30,9 @@ int OpenFlags(FileMode mode) {
 }  // namespace
 
 File::File(const std::filesystem::path& path, FileMode mode) {
-    m_fd = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666);
+    // Without O_NONBLOCK a pipe or a device in a file's place would hold open() (and later reads)
+    // until some other process came along; regular files ignore the flag.
+    m_fd = ::open(path.c_str(), OpenFlags(mode) | O_NONBLOCK | O_CLOEXEC, 0666);
     if (m_fd < 0) {
         m_error = errno;
     }
@@ -119,6 +125,66 @@ Transfer WritePieces(const File& file, std::uint64_t offset, std::span<const std
         done.bytes += static_cast<std::size_t>(put);
     }
     return done;
+}
+
+namespace {
+
+// The rest of a copy, through a buffer: where the kernel cannot copy between the two files, and
+// to tell which file failed when it could not.
+RangeCopy CopyThroughBuffer(const File& source, std::uint64_t from, const File& target,
+                            std::uint64_t to, std::uint64_t count, std::size_t maxPiece) {
+    RangeCopy done;
+    MemoryBlock buffer;
+    if (!buffer.Allocate(static_cast<std::size_t>(std::min<std::uint64_t>(count, maxPiece)))) {
+        return {0, CopyStop::Source, ENOMEM};
+    }
+    while (done.bytes < count) {
+        const auto piece = buffer.Bytes().first(
+            static_cast<std::size_t>(std::min<std::uint64_t>(buffer.Size(), count - done.bytes)));
+        const Transfer read = ReadPieces(source, from + done.bytes, piece, piece.size());
+        const Transfer written =
+            WritePieces(target, to + done.bytes, piece.first(read.bytes), read.bytes);
+        done.bytes += written.bytes;
+        if (written.bytes != read.bytes) {
+            return {done.bytes, CopyStop::Target, written.error};
+        }
+        if (read.bytes != piece.size()) {
+            return {done.bytes, CopyStop::Source, read.error};
+        }
+    }
+    return done;
+}
+
+}  // namespace
+
+RangeCopy CopyRange(const File& source, std::uint64_t from, const File& target, std::uint64_t to,
+                    std::uint64_t count, std::size_t maxPiece) {
+    // The kernel moves at most about 2 GB a call.
+    constexpr std::uint64_t kLargestCall = 1u << 30;
+    std::uint64_t copied = 0;
+    while (copied < count) {
+        auto in = static_cast<off64_t>(from + copied);
+        auto out = static_cast<off64_t>(to + copied);
+        const ssize_t moved =
+            ::copy_file_range(source.Descriptor(), &in, target.Descriptor(), &out,
+                              static_cast<std::size_t>(std::min(count - copied, kLargestCall)), 0);
+        if (moved < 0 && errno == EINTR) {
+            continue;
+        }
+        if (moved <= 0) {
+            // Not possible between these files, or a failure (or the source's end) that the
+            // buffered copy meets again and can tell apart.
+            break;
+        }
+        copied += static_cast<std::uint64_t>(moved);
+    }
+    if (copied == count) {
+        return {copied, CopyStop::None, 0};
+    }
+    RangeCopy rest =
+        CopyThroughBuffer(source, from + copied, target, to + copied, count - copied, maxPiece);
+    rest.bytes += copied;
+    return rest;
 }
 
 }  // namespace files

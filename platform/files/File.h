@@ -14,12 +14,15 @@ enum class FileMode {
     Read,            // existing file, read only
     ReadWrite,       // existing file, read and write
     CreateTruncate,  // created when missing, emptied when present, write only (mode 0666 & ~umask)
+    CreateNew,       // created, read and write; fails (EEXIST) when something is there already
 };
 
 class File {
 public:
     File() = default;
-    // Opens `path`; check IsOpen() and Error() (the errno of the failure).
+    // Opens `path`; check IsOpen() and Error() (the errno of the failure). Never waits: a pipe
+    // or a device where a file was expected opens (or fails) at once, and reading it gives what
+    // is there without waiting; callers that need a file check IsRegular().
     File(const std::filesystem::path& path, FileMode mode);
     ~File();
     File(File&& other) noexcept;
@@ -58,5 +61,20 @@ Transfer ReadPieces(const File& file, std::uint64_t offset, std::span<std::uint8
 // written or a write fails or writes nothing.
 Transfer WritePieces(const File& file, std::uint64_t offset, std::span<const std::uint8_t> source,
                      std::size_t maxPiece);
+
+// What a copy between two files did: `bytes` copied; `stop` says which file ended it early, with
+// `error` the errno (0 when the source simply ended).
+enum class CopyStop { None, Source, Target };
+struct RangeCopy {
+    std::uint64_t bytes = 0;
+    CopyStop stop = CopyStop::None;
+    int error = 0;
+};
+
+// Copies `count` bytes of `source` from `from` into `target` at `to`: inside the kernel where the
+// file systems allow (nothing passes through this process, and a file system that shares extents
+// copies none), else through a buffer of at most `maxPiece` bytes.
+RangeCopy CopyRange(const File& source, std::uint64_t from, const File& target, std::uint64_t to,
+                    std::uint64_t count, std::size_t maxPiece);
 
 }  // namespace files

@@ -7,28 +7,16 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <random>
 #include <string>
 #include <system_error>
 
+#include "platform/files/SaveTemps.h"
 #include "platform/files/TempFiles.h"
 
 namespace files {
 namespace {
 
 constexpr std::size_t kWritePiece = 1 << 20;
-constexpr int kNameAttempts = 64;
-
-std::string RandomSuffix(std::mt19937& engine) {
-    static constexpr char kAlphabet[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof(kAlphabet) - 2);
-    std::string suffix(8, ' ');
-    for (char& c : suffix) {
-        c = kAlphabet[pick(engine)];
-    }
-    return suffix;
-}
 
 // Makes a finished rename durable; a failure here only weakens crash safety, the new file is
 // already in place, so it is not reported.
@@ -59,6 +47,57 @@ bool NeedsFlush(const std::filesystem::path& target) {
            temp.end();
 }
 
+// 0 when `target` is missing or a regular file this user may write; otherwise why it must not be
+// replaced. Root passes every permission check, so a file nobody may write counts as read-only.
+int CheckReplaceable(const std::filesystem::path& target, struct stat& existing) {
+    if (::stat(target.c_str(), &existing) != 0) {
+        existing = {};
+        return errno == ENOENT ? 0 : errno;
+    }
+    if (!S_ISREG(existing.st_mode)) {
+        return EINVAL;
+    }
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 ||
+        (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return EACCES;
+    }
+    return 0;
+}
+
+// Gives the new file the replaced file's permissions, owner and group. Another user's file whose
+// owner cannot be kept is not replaced; a group that cannot be kept is only a loss of detail.
+int TakeOver(const File& file, const struct stat& existing) {
+    if (existing.st_mode == 0) {
+        return 0;
+    }
+    // Owner first: a change of owner may clear permission bits.
+    if (existing.st_uid != ::geteuid()) {
+        if (::fchown(file.Descriptor(), existing.st_uid, existing.st_gid) != 0) {
+            return EACCES;
+        }
+    } else if (existing.st_gid != ::getegid() &&
+               ::fchown(file.Descriptor(), static_cast<uid_t>(-1), existing.st_gid) != 0) {
+        // Only a member of the group may keep it; otherwise the file takes the user's own group,
+        // as any file the user makes.
+    }
+    return ::fchmod(file.Descriptor(), existing.st_mode & 07777) == 0 ? 0 : errno;
+}
+
+// Renames `fresh` over `target`. An unflushed file takes the place of an existing one by an
+// exchange, and the old one is then removed: renamed over it, ext4 would write the new file to
+// the disk at once, the very cost that scratch files skip.
+bool PutInPlace(const std::filesystem::path& fresh, const std::filesystem::path& target,
+                bool exchange) {
+    if (exchange &&
+        ::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) {
+        // The old content, now under the new file's name; left behind, the next save of the
+        // target would remove it.
+        ::unlink(fresh.c_str());
+        return true;
+    }
+    return std::rename(fresh.c_str(), target.c_str()) == 0;
+}
+
 }  // namespace
 
 ReplacingWriter::ReplacingWriter(std::filesystem::path target) : m_target(std::move(target)) {
@@ -67,34 +106,21 @@ ReplacingWriter::ReplacingWriter(std::filesystem::path target) : m_target(std::m
         // Replace the file the link points to, not the link itself.
         m_target = std::filesystem::weakly_canonical(m_target, error);
     }
-    std::mt19937 engine{std::random_device{}()};
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        // Appended piece by piece: GCC 12 at -O3 warns wrongly on the chained concatenation.
-        std::string name = ".";
-        name += m_target.filename().string();
-        name += '.';
-        name += RandomSuffix(engine);
-        m_temp = m_target.parent_path() / name;
-        const int fd = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            m_file = File(m_temp, FileMode::ReadWrite);
-            m_error = m_file.Error();
-            return;
-        }
-        if (errno != EEXIST) {
-            m_error = errno;
-            m_temp.clear();
-            return;
-        }
+    struct stat existing {};
+    m_error = CheckReplaceable(m_target, existing);
+    if (m_error != 0) {
+        return;
     }
-    m_error = EEXIST;
-    m_temp.clear();
+    RemoveSaveLeftovers(m_target);
+    m_file = CreateSaveTemp(m_target, m_temp);
+    if (!m_file.IsOpen()) {
+        m_error = m_file.Error() != 0 ? m_file.Error() : EEXIST;
+    }
 }
 
 ReplacingWriter::~ReplacingWriter() {
     if (!m_committed && !m_temp.empty()) {
-        m_file.Close();
+        // Removed while still locked, so no other save sees it as a leftover of its own.
         std::remove(m_temp.c_str());
     }
 }
@@ -112,14 +138,30 @@ bool ReplacingWriter::Write(std::span<const std::uint8_t> bytes) {
     return true;
 }
 
+RangeCopy ReplacingWriter::AppendFrom(const File& source, std::uint64_t offset,
+                                      std::uint64_t count) {
+    if (m_error != 0) {
+        return {0, CopyStop::Target, m_error};
+    }
+    const RangeCopy done = CopyRange(source, offset, m_file, m_written, count, kWritePiece);
+    m_written += done.bytes;
+    if (done.stop == CopyStop::Target) {
+        m_error = done.error != 0 ? done.error : EIO;
+    }
+    return done;
+}
+
 bool ReplacingWriter::Commit() {
     if (m_error != 0) {
         return false;
     }
+    // Checked again: the target may have changed while the new file was written.
     struct stat existing {};
-    if (::stat(m_target.c_str(), &existing) == 0 &&
-        ::fchmod(m_file.Descriptor(), existing.st_mode & 07777) != 0) {
-        m_error = errno;
+    m_error = CheckReplaceable(m_target, existing);
+    if (m_error == 0) {
+        m_error = TakeOver(m_file, existing);
+    }
+    if (m_error != 0) {
         return false;
     }
     const bool flush = NeedsFlush(m_target);
@@ -127,12 +169,20 @@ bool ReplacingWriter::Commit() {
         m_error = errno;
         return false;
     }
-    if (!m_file.Close()) {
-        m_error = m_file.Error();
+    // The lock lives on in a second descriptor until the rename: closed, the finished file would
+    // look like a leftover to another save of the same target.
+    const int lock = ::dup(m_file.Descriptor());
+    if (lock < 0 || !m_file.Close()) {
+        m_error = lock < 0 ? errno : m_file.Error();
+        if (lock >= 0) {
+            ::close(lock);
+        }
         return false;
     }
-    if (std::rename(m_temp.c_str(), m_target.c_str()) != 0) {
-        m_error = errno;
+    const bool renamed = PutInPlace(m_temp, m_target, existing.st_mode != 0 && !flush);
+    m_error = renamed ? 0 : errno;
+    ::close(lock);
+    if (!renamed) {
         return false;
     }
     m_committed = true;

@@ -32,6 +32,14 @@ void WaveDevice::Close() {
     EndSession(NotifyAborted);
 }
 
+files::MemoryBlock WaveDevice::ReleaseFrames() {
+    std::lock_guard commandLock(m_commandMutex);
+    std::lock_guard lock(m_stateMutex);
+    m_usedBytes = 0;
+    m_position = 0;
+    return std::move(m_frames);
+}
+
 ErrorCode WaveDevice::Execute(const Command& command, std::string& reply, NotifyTarget* callback) {
     std::unique_lock commandLock(m_commandMutex);
     ErrorCode error = Ok;
@@ -261,7 +269,7 @@ ErrorCode WaveDevice::StartSession(AudioDirection direction, std::uint64_t start
         }
     }
     const AudioOpenResult opened =
-        OpenAudio(direction, m_format,
+        OpenAudio(direction, m_format, bounded ? end - start : 0,
                   direction == AudioDirection::Playback ? PlaybackCallback : CaptureCallback, this);
     if (opened.error != Ok) {
         return opened.error;
@@ -276,6 +284,7 @@ ErrorCode WaveDevice::StartSession(AudioDirection direction, std::uint64_t start
         m_session.end = end;
         m_session.bounded = bounded;
         m_session.cursor = start;
+        m_session.repeat = opened.repeat;
         m_session.captured = std::move(captured);
         m_session.notify = notify;
         m_session.generation = generation = ++m_generation;
@@ -399,22 +408,32 @@ void WaveDevice::FeedPlayback(Uint8* stream, std::size_t length) {
     std::lock_guard lock(m_stateMutex);
     Session& session = m_session;
     const std::size_t align = m_format.BlockAlign();
-    std::size_t filled = 0;
+    const std::size_t room = length / align;
+    std::size_t frames = 0;
     if (session.running && !session.paused && !session.finished && !session.cancelled) {
         if (session.cursor >= session.end) {
             // The buffer holding the last frames has been taken by the device: done.
             session.finished = true;
             m_changed.notify_all();
-        } else {
-            const std::uint64_t frames =
-                std::min<std::uint64_t>(length / align, session.end - session.cursor);
-            filled = static_cast<std::size_t>(frames * align);
-            std::memcpy(stream, m_frames.Data() + session.cursor * align, filled);
+        } else if (session.repeat == 1) {
+            frames = static_cast<std::size_t>(
+                std::min<std::uint64_t>(room, session.end - session.cursor));
+            std::memcpy(stream, m_frames.Data() + session.cursor * align, frames * align);
             session.cursor += frames;
-            m_position = session.cursor;
+        } else {
+            for (; frames < room && session.cursor < session.end; ++frames) {
+                std::memcpy(stream + frames * align, m_frames.Data() + session.cursor * align,
+                            align);
+                if (++session.repeated == session.repeat) {
+                    session.repeated = 0;
+                    ++session.cursor;
+                }
+            }
         }
+        m_position = session.cursor;
     }
-    std::memset(stream + filled, m_format.bitsPerSample == 8 ? 0x80 : 0, length - filled);
+    std::memset(stream + frames * align, m_format.bitsPerSample == 8 ? 0x80 : 0,
+                length - frames * align);
 }
 
 void WaveDevice::TakeCapture(const Uint8* stream, std::size_t length) {
@@ -424,24 +443,37 @@ void WaveDevice::TakeCapture(const Uint8* stream, std::size_t length) {
         return;
     }
     const std::size_t align = m_format.BlockAlign();
-    std::size_t bytes = length - length % align;
+    const std::size_t frames = length / align;
     const std::uint64_t wanted = (session.end - session.start) * align;
-    if (session.bounded) {
-        bytes = static_cast<std::size_t>(
-            std::min<std::uint64_t>(bytes, wanted - session.captured.size()));
-    }
+    std::vector<std::uint8_t>& captured = session.captured;
     try {
-        session.captured.insert(session.captured.end(), stream, stream + bytes);
+        if (session.repeat == 1) {
+            std::size_t bytes = frames * align;
+            if (session.bounded) {
+                bytes = static_cast<std::size_t>(
+                    std::min<std::uint64_t>(bytes, wanted - captured.size()));
+            }
+            captured.insert(captured.end(), stream, stream + bytes);
+        } else {
+            // The sound's frame is the first of each run of `repeat` device frames.
+            for (std::size_t i = 0; i < frames && !(session.bounded && captured.size() >= wanted);
+                 ++i) {
+                if (session.repeated == 0) {
+                    captured.insert(captured.end(), stream + i * align, stream + (i + 1) * align);
+                }
+                session.repeated = (session.repeated + 1) % session.repeat;
+            }
+        }
     } catch (const std::exception&) {
         // Memory ran out mid-recording: end it as failed, keeping nothing half-captured.
         session.failure = ErrOutOfMemory;
         session.finished = true;
-        session.captured = {};
+        captured = {};
         m_changed.notify_all();
         return;
     }
-    m_position = session.start + session.captured.size() / align;
-    if (session.bounded && session.captured.size() == wanted) {
+    m_position = session.start + captured.size() / align;
+    if (session.bounded && captured.size() == wanted) {
         session.finished = true;
         m_changed.notify_all();
     }

@@ -36,6 +36,9 @@ public:
     ErrorCode Execute(const Command& command, std::string& reply, NotifyTarget* callback);
     // Ends playing or recording (aborted) before the device goes.
     void Close();
+    // After Close: hands over the memory of the sound, for another device to reuse; the device
+    // then holds an empty sound (a command that still reaches it finds nothing to play or save).
+    files::MemoryBlock ReleaseFrames();
 
 private:
     enum class Mode { Stopped, Playing, Recording };
@@ -50,10 +53,12 @@ private:
         std::uint32_t endFlag = NotifyAborted;
         AudioDirection direction = AudioDirection::Playback;
         SDL_AudioDeviceID audio = 0;
-        std::uint64_t start = 0;   // first frame
-        std::uint64_t end = 0;     // frame to stop at (playback; capture: start + wanted frames)
-        bool bounded = true;       // capture: false records until stopped
-        std::uint64_t cursor = 0;  // playback: next frame to hand over
+        std::uint64_t start = 0;     // first frame
+        std::uint64_t end = 0;       // frame to stop at (playback; capture: start + wanted frames)
+        bool bounded = true;         // capture: false records until stopped
+        std::uint64_t cursor = 0;    // playback: next frame to hand over
+        std::uint32_t repeat = 1;    // device frames for each frame of the sound
+        std::uint32_t repeated = 0;  // device frames given (or seen) of the current frame
         std::vector<std::uint8_t> captured;
         NotifyTarget* notify = nullptr;
         std::uint64_t generation = 0;

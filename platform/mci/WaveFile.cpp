@@ -4,32 +4,16 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <string_view>
 
 #include "platform/files/File.h"
 #include "platform/files/ReplacingWriter.h"
+#include "platform/mci/RiffChunks.h"
 
 namespace mci {
 namespace {
 
-constexpr std::uint16_t kFormatPcm = 1;
 constexpr std::uint16_t kFormatExtensible = 0xFFFE;
 constexpr std::size_t kReadPiece = 1 << 20;
-constexpr std::size_t kCanonicalHeaderSize = 44;
-
-std::uint16_t Le16(const std::uint8_t* bytes) {
-    return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
-}
-
-std::uint32_t Le32(const std::uint8_t* bytes) {
-    return static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
-           (static_cast<std::uint32_t>(bytes[2]) << 16) |
-           (static_cast<std::uint32_t>(bytes[3]) << 24);
-}
-
-bool IsTag(const std::uint8_t* bytes, std::string_view tag) {
-    return std::memcmp(bytes, tag.data(), 4) == 0;
-}
 
 // The format chunk: PCM, or the extensible form whose sub-format is PCM; 8 or 16 bits.
 bool ParseFormat(const ByteSource& read, std::uint64_t offset, std::uint64_t available,
@@ -40,59 +24,39 @@ bool ParseFormat(const ByteSource& read, std::uint64_t offset, std::uint64_t ava
     if (wanted < 16 || read(offset, std::span(bytes).first(wanted)) != wanted) {
         return false;
     }
-    const std::uint16_t tag = Le16(&bytes[0]);
-    const bool pcm =
-        tag == kFormatPcm || (tag == kFormatExtensible && wanted >= 26 && Le16(&bytes[16]) >= 22 &&
-                              Le16(&bytes[24]) == kFormatPcm);
-    format.channels = Le16(&bytes[2]);
-    format.samplesPerSec = Le32(&bytes[4]);
-    format.bitsPerSample = Le16(&bytes[14]);
+    const std::uint16_t tag = riff::ReadLe16(&bytes[0]);
+    const bool pcm = tag == riff::kFormatPcm || (tag == kFormatExtensible && wanted >= 26 &&
+                                                 riff::ReadLe16(&bytes[16]) >= 22 &&
+                                                 riff::ReadLe16(&bytes[24]) == riff::kFormatPcm);
+    format.channels = riff::ReadLe16(&bytes[2]);
+    format.samplesPerSec = riff::ReadLe32(&bytes[4]);
+    format.bitsPerSample = riff::ReadLe16(&bytes[14]);
     return pcm && format.channels > 0 && format.samplesPerSec > 0 &&
            (format.bitsPerSample == 8 || format.bitsPerSample == 16);
-}
-
-void PutLe16(std::uint8_t* bytes, std::uint32_t value) {
-    bytes[0] = static_cast<std::uint8_t>(value);
-    bytes[1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void PutLe32(std::uint8_t* bytes, std::uint32_t value) {
-    PutLe16(bytes, value);
-    PutLe16(bytes + 2, value >> 16);
 }
 
 }  // namespace
 
 ErrorCode ParseWaveLayout(const ByteSource& read, std::uint64_t size, WaveLayout& layout) {
-    std::array<std::uint8_t, 12> riff{};
-    if (size < riff.size() || read(0, riff) != riff.size() || !IsTag(&riff[0], "RIFF") ||
-        !IsTag(&riff[8], "WAVE")) {
-        return ErrInvalidFile;
-    }
     bool haveFormat = false;
     bool haveData = false;
-    std::uint64_t offset = riff.size();
-    while (offset + 8 <= size && !(haveFormat && haveData)) {
-        std::array<std::uint8_t, 8> header{};
-        if (read(offset, header) != header.size()) {
-            return ErrInvalidFile;
-        }
-        const std::uint64_t chunkSize = Le32(&header[4]);
-        const std::uint64_t body = offset + 8;
-        const std::uint64_t available = std::min(chunkSize, size - body);
-        if (!haveFormat && IsTag(&header[0], "fmt ")) {
-            if (!ParseFormat(read, body, available, layout.format)) {
-                return ErrInvalidFile;
-            }
-            haveFormat = true;
-        } else if (!haveData && IsTag(&header[0], "data")) {
-            layout.dataOffset = body;
+    bool badFormat = false;
+    const riff::WalkEnd end = riff::WalkChunks(read, size, [&](const riff::Chunk& chunk) {
+        const std::uint64_t available = std::min<std::uint64_t>(chunk.size, size - chunk.Body());
+        if (!haveFormat && chunk.Is("fmt ")) {
+            haveFormat = ParseFormat(read, chunk.Body(), available, layout.format);
+            badFormat = !haveFormat;
+        } else if (!haveData && chunk.Is("data")) {
+            layout.dataOffset = chunk.Body();
             layout.dataSize = available;
             haveData = true;
         }
-        offset = body + chunkSize + (chunkSize & 1);
-    }
-    if (!haveFormat) {
+        return !badFormat && !(haveFormat && haveData);
+    });
+    // Every sample or none: a walk that lost its way before the samples (a chunk claiming more
+    // bytes than the file holds) must not pass for a file without samples. A file whose chunks
+    // all fit and hold no samples is one without them.
+    if (!haveFormat || (!haveData && end == riff::WalkEnd::Overrun)) {
         return ErrInvalidFile;
     }
     layout.dataSize -= layout.dataSize % layout.format.BlockAlign();
@@ -115,7 +79,8 @@ ErrorCode ReadWaveFile(const std::filesystem::path& path, WaveSound& sound) {
     if (const ErrorCode error = ParseWaveLayout(read, *size, layout); error != Ok) {
         return error;
     }
-    if (!sound.frames.Allocate(static_cast<std::size_t>(layout.dataSize))) {
+    // Memory the caller passed in is reused: pages already there need no zeroing by the kernel.
+    if (!sound.frames.Resize(static_cast<std::size_t>(layout.dataSize))) {
         return ErrOutOfMemory;
     }
     // The file may have shrunk since its size was taken: keep the whole frames that came.
@@ -130,32 +95,19 @@ ErrorCode ReadWaveFile(const std::filesystem::path& path, WaveSound& sound) {
 
 ErrorCode WriteWaveFile(const std::filesystem::path& path, const WaveFormat& format,
                         std::span<const std::uint8_t> frames) {
-    const std::uint64_t pad = frames.size() & 1;
-    const std::uint64_t riffSize = kCanonicalHeaderSize - 8 + frames.size() + pad;
-    if (riffSize > 0xFFFFFFFFu) {
+    const std::optional<riff::CanonicalHeaderBytes> header =
+        riff::CanonicalHeader(format, frames.size());
+    if (!header) {
         return ErrFileNotSaved;
     }
-    std::array<std::uint8_t, kCanonicalHeaderSize> header{};
-    std::memcpy(&header[0], "RIFF", 4);
-    PutLe32(&header[4], static_cast<std::uint32_t>(riffSize));
-    std::memcpy(&header[8], "WAVEfmt ", 8);
-    PutLe32(&header[16], 16);
-    PutLe16(&header[20], kFormatPcm);
-    PutLe16(&header[22], format.channels);
-    PutLe32(&header[24], format.samplesPerSec);
-    PutLe32(&header[28], format.samplesPerSec * format.BlockAlign());
-    PutLe16(&header[32], format.BlockAlign());
-    PutLe16(&header[34], format.bitsPerSample);
-    std::memcpy(&header[36], "data", 4);
-    PutLe32(&header[40], static_cast<std::uint32_t>(frames.size()));
-
     files::ReplacingWriter writer(path);
     if (writer.Error() != 0) {
         return ErrFileNotSaved;
     }
     const std::uint8_t padByte = 0;
-    const bool written = writer.Write(header) && writer.Write(frames) &&
-                         (pad == 0 || writer.Write(std::span(&padByte, 1))) && writer.Commit();
+    const bool written = writer.Write(*header) && writer.Write(frames) &&
+                         (frames.size() % 2 == 0 || writer.Write(std::span(&padByte, 1))) &&
+                         writer.Commit();
     return written ? Ok : ErrFileWrite;
 }
 

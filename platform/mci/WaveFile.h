@@ -4,21 +4,15 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <span>
 
 #include "platform/files/MemoryBlock.h"
 #include "platform/mci/Mci.h"
+#include "platform/mci/RiffChunks.h"
 
 namespace mci {
 
-struct WaveFormat {
-    std::uint16_t channels = 0;
-    std::uint32_t samplesPerSec = 0;
-    std::uint16_t bitsPerSample = 0;
-
-    std::uint32_t BlockAlign() const { return channels * (bitsPerSample / 8u); }
-};
+using riff::WaveFormat;
 
 // Where a WAV file keeps its format and its samples.
 struct WaveLayout {
@@ -27,12 +21,12 @@ struct WaveLayout {
     std::uint64_t dataSize = 0;  // bytes of whole frames present in the file (0: no data chunk)
 };
 
-// Reads up to target.size() bytes at an offset; returns how many it got.
-using ByteSource = std::function<std::size_t(std::uint64_t offset, std::span<std::uint8_t> target)>;
+using ByteSource = riff::ByteSource;
 
 // Walks the chunks of a file of `size` bytes: Ok, or ErrInvalidFile when it is not a RIFF WAVE
-// file of 8- or 16-bit PCM. The data chunk may follow other chunks; a data chunk cut short by
-// the end of the file keeps the whole frames that are there.
+// file of 8- or 16-bit PCM, or a chunk before the samples runs past the end of the file. The data
+// chunk may follow other chunks; a data chunk cut short by the end of the file keeps the whole
+// frames that are there; a file without one holds no samples.
 ErrorCode ParseWaveLayout(const ByteSource& read, std::uint64_t size, WaveLayout& layout);
 
 struct WaveSound {
@@ -41,7 +35,7 @@ struct WaveSound {
 };
 
 // ErrFileNotFound, ErrFileRead, ErrInvalidFile (also for folders and empty files) or
-// ErrOutOfMemory on failure.
+// ErrOutOfMemory on failure. Memory that sound.frames holds already is reused for the samples.
 ErrorCode ReadWaveFile(const std::filesystem::path& path, WaveSound& sound);
 
 // ErrFileNotSaved when the file cannot be created, ErrFileWrite when writing it fails; the

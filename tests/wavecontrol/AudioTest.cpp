@@ -9,6 +9,8 @@
 #include "platform/automation/Control.h"
 #include "platform/automation/EventSink.h"
 #include "platform/automation/ObjectLoader.h"
+#include "tests/platform/files/ScopedFifo.h"
+#include "tests/platform/files/TimeOf.h"
 #include "tests/wavecontrol/WavFiles.h"
 #include "wavecontrol/SonivelIds.h"
 
@@ -174,6 +176,17 @@ TEST_F(AudioTest, OpenFailuresCarryTheMediaLayersCodes) {
     Call(sonivel::dispid::Play, {Variant(-1), Variant(-1), Variant(false)});
     EXPECT_NE(ErrorCode(), 0) << "nothing open";
     EXPECT_EQ(Call(sonivel::dispid::GetLength), Variant(0));
+}
+
+// A sound file that is a pipe, as a game's "hit.wav" might be: Open gives the open's error at
+// once instead of waiting for someone to write into it.
+TEST_F(AudioTest, OpeningAFifoGivesTheOpensErrorAtOnce) {
+    const testing_support::ScopedFifo fifo(dir / "hit.wav");
+    const auto took = testing_support::TimeOf(
+        [&] { Call(sonivel::dispid::Open, {Variant(fifo.Path().string())}); });
+    EXPECT_LT(took, std::chrono::seconds(1));
+    EXPECT_EQ(ErrorCode(), 296);
+    EXPECT_EQ(Call(sonivel::dispid::GetWavFilename), Variant(""));
 }
 
 }  // namespace

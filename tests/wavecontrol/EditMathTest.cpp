@@ -1,14 +1,19 @@
 // The arithmetic and the file pieces under the editing operations: the data chunk of a working
-// copy, frame ranges, the layout of a paste, sample conversions and volume, and the buffer.
+// copy, frame ranges, the layout of a paste, sample conversions and volume, the buffer, and the
+// new files written piece by piece.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <vector>
 
+#include "platform/files/File.h"
+#include "platform/files/ReplacingWriter.h"
+#include "platform/mci/RiffChunks.h"
 #include "tests/wavecontrol/WavFiles.h"
 #include "wavecontrol/FrameRanges.h"
 #include "wavecontrol/Samples.h"
+#include "wavecontrol/StreamEdits.h"
 #include "wavecontrol/WavBuffer.h"
 #include "wavecontrol/WavLayout.h"
 #include "wavecontrol/WorkFiles.h"
@@ -102,30 +107,36 @@ TEST(PastePlanTest, RefusesACopyShorterThanItsFramesOrAnImpossibleLayout) {
 }
 
 TEST(PastePlanTest, FillTakesHeadClipboardAndTailAndRewritesTheSizes) {
-    const std::string work = wavtest::WavBytes(1, 8, 8000, 10, [](auto f, int) { return f; });
-    const std::string clip = "ABCDE";
-    const auto reader = [](const std::string& bytes) {
-        return [&bytes](std::uint64_t offset, std::span<std::uint8_t> target) {
-            if (offset >= bytes.size()) {
-                return std::size_t{0};
-            }
-            const std::size_t n = std::min<std::size_t>(target.size(), bytes.size() - offset);
-            std::memcpy(target.data(), bytes.data() + offset, n);
-            return n;
-        };
+    wavtest::TempDir dir;
+    const auto file = [&](const std::string& name, const std::string& bytes) {
+        wavtest::WriteFile(dir / name, bytes);
+        return files::File(dir / name, files::FileMode::Read);
     };
+    const files::File work =
+        file("work", wavtest::WavBytes(1, 8, 8000, 10, [](auto f, int) { return f; }));
+    const files::File clip = file("clip", "ABCDE");
     const auto plan = PlanPaste({44, 10, 1, 54, 5}, {2, 4});
     ASSERT_TRUE(plan);
-    Bytes out(static_cast<std::size_t>(plan->newSize));
-    ASSERT_EQ(FillPaste(*plan, reader(work), reader(clip), out), 0);
-    EXPECT_EQ(std::string(out.begin() + 44, out.end()), std::string("\0\1ABCDE\5\6\7\10\11", 12));
-    EXPECT_EQ(ReadLe32(&out[4]), 56u - 8);
-    EXPECT_EQ(ReadLe32(&out[40]), 12u);
+    {
+        files::ReplacingWriter out(dir / "pasted");
+        ASSERT_EQ(FillPaste(*plan, work, clip, out), 0);
+        ASSERT_TRUE(out.Commit());
+    }
+    const std::string pasted = testing_support::ReadFile(dir / "pasted");
+    ASSERT_EQ(pasted.size(), static_cast<std::size_t>(plan->newSize));
+    EXPECT_EQ(pasted.substr(44), std::string("\0\1ABCDE\5\6\7\10\11", 12));
+    const Bytes out = ToBytes(pasted);
+    EXPECT_EQ(riff::ReadLe32(&out[4]), 56u - 8);
+    EXPECT_EQ(riff::ReadLe32(&out[40]), 12u);
 
-    const std::string shortClip = "AB";
-    EXPECT_EQ(FillPaste(*plan, reader(work), reader(shortClip), out), 522);
-    const std::string shortWork = work.substr(0, 50);
-    EXPECT_EQ(FillPaste(*plan, reader(shortWork), reader(clip), out), 518);
+    const files::File shortClip = file("short-clip", "AB");
+    files::ReplacingWriter clipped(dir / "clipped");
+    EXPECT_EQ(FillPaste(*plan, work, shortClip, clipped), 522);
+    const files::File shortWork =
+        file("short-work",
+             wavtest::WavBytes(1, 8, 8000, 10, [](auto f, int) { return f; }).substr(0, 50));
+    files::ReplacingWriter cut(dir / "cut");
+    EXPECT_EQ(FillPaste(*plan, shortWork, clip, cut), 518);
 }
 
 TEST(SamplesTest, ArraysHoldUnsignedBytesOrSigned16BitValues) {
@@ -226,24 +237,51 @@ TEST(WorkFilesTest, TempFilesAreNewPrivateAndPrefixed) {
     EXPECT_EQ(NewTempFile(kClipPrefix, dir / "missing"), "");
 }
 
-TEST(WorkFilesTest, WriteOverReplacesTheWholeContentOrNothing) {
+// A new content made of pieces of the old file replaces it whole, or not at all.
+TEST(StreamEditsTest, PiecesOfTheOldFileMakeTheWholeNewContentOrNothing) {
     wavtest::TempDir dir;
     const std::string target = (dir / "copy").string();
-    wavtest::WriteFile(target, std::string(200000, 'o'));
-    Bytes bytes(150001);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        bytes[i] = static_cast<std::uint8_t>(i * 7);
+    std::string old(2 * kStreamPieceBytes + 150001, 'o');
+    for (std::size_t i = 0; i < old.size(); ++i) {
+        old[i] = static_cast<char>(i * 7);
     }
-    ASSERT_TRUE(WriteOver(target, bytes, kWorkPrefix));
-    CWavBuffer buffer;
-    ASSERT_TRUE(buffer.Load(target, 0, -1));
-    EXPECT_TRUE(
-        std::equal(bytes.begin(), bytes.end(), buffer.Bytes().begin(), buffer.Bytes().end()));
+    wavtest::WriteFile(target, old);
+    const files::File source(target, files::FileMode::Read);
+    {
+        files::ReplacingWriter fresh(target);
+        files::MemoryBlock buffer;
+        ASSERT_EQ(CopyCode(fresh.AppendFrom(source, 0, 10), 518, 517), 0);
+        ASSERT_TRUE(ForEachPiece(source, 10, old.size() - 20, buffer, [&](auto piece) {
+            for (std::uint8_t& byte : piece) {
+                byte = static_cast<std::uint8_t>(~byte);
+            }
+            return fresh.Write(piece);
+        }));
+        EXPECT_LE(buffer.Size(), kStreamPieceBytes) << "one bounded buffer";
+        ASSERT_EQ(CopyCode(fresh.AppendFrom(source, old.size() - 10, 10), 518, 517), 0);
+        EXPECT_EQ(testing_support::ReadFile(target), old)
+            << "the old content until the new one is whole";
+        ASSERT_TRUE(fresh.Commit());
+    }
+    std::string expected = old;
+    for (std::size_t i = 10; i + 10 < expected.size(); ++i) {
+        expected[i] = static_cast<char>(~expected[i]);
+    }
+    EXPECT_EQ(testing_support::ReadFile(target), expected);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                             std::filesystem::directory_iterator()),
               1)
         << "no file left beside it";
-    EXPECT_FALSE(WriteOver((dir / "no" / "such").string(), bytes, kWorkPrefix));
+
+    files::MemoryBlock buffer;
+    EXPECT_FALSE(ForEachPiece(source, old.size() - 5, 10, buffer, [](auto) { return true; }))
+        << "the file ends early";
+    files::ReplacingWriter nowhere((dir / "no" / "such").string());
+    EXPECT_EQ(CopyCode(nowhere.AppendFrom(source, 0, 10), 518, 517), 517);
+    EXPECT_EQ(CopyCode(files::ReplacingWriter(dir / "more").AppendFrom(source, old.size() - 5, 10),
+                       518, 517),
+              518)
+        << "the source ends early";
 }
 
 }  // namespace

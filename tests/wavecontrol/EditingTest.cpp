@@ -3,6 +3,8 @@
 // libsndfile), and the files they leave in the temporary folder.
 #include <gtest/gtest.h>
 #include <sndfile.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <cmath>
 #include <cstdio>
@@ -10,6 +12,8 @@
 #include <vector>
 
 #include "platform/automation/Object.h"
+#include "tests/platform/files/AsNobody.h"
+#include "tests/platform/files/ScopedFifo.h"
 #include "tests/wavecontrol/WavFiles.h"
 #include "wavecontrol/SonivelCtrl.h"
 #include "wavecontrol/SonivelServer.h"
@@ -157,6 +161,102 @@ TEST_F(EditingTest, AnExtraChunkInTheHostFileDoesNotShiftTheEdits) {
     const SoundFile saved = ReadSound(path);
     EXPECT_EQ(saved.frames, 300);
     EXPECT_EQ(saved.samples, values);
+}
+
+// Chunks as careless writers leave them: Open either reads every sample, so that Save writes
+// them all back, or refuses the file, which then stays as it was.
+TEST_F(EditingTest, MalformedChunksAreReadWhollyOrRefusedAndNeverShortenedBySave) {
+    const std::string canonical = wavtest::WavBytes(1, 16, 8000, 100, &Pattern16);
+    const auto withList = [&](std::uint32_t size, std::size_t body) {
+        std::string chunk = "LIST";
+        wavtest::PutLe(chunk, size, 4);
+        chunk += std::string(body, 'i');
+        return canonical.substr(0, 36) + chunk + canonical.substr(36);
+    };
+    const std::string files[] = {withList(7, 7), withList(0xFFFFFFFF, 8), withList(0xFFFFFFF0, 8)};
+    for (const std::string& bytes : files) {
+        const std::string path = (dir / "wild.wav").string();
+        wavtest::WriteFile(path, bytes);
+        control->Open(path);
+        if (control->GetErrorCode() != 0) {
+            EXPECT_EQ(FileBytes(path), bytes) << "a refused file is left alone";
+            continue;
+        }
+        EXPECT_EQ(control->GetLength(), 100);
+        control->Save();
+        ASSERT_EQ(control->GetErrorCode(), 0);
+        const SoundFile saved = ReadSound(path);
+        ASSERT_EQ(saved.frames, 100);
+        EXPECT_EQ(saved.samples[99], Pattern16(99, 0));
+    }
+    // No data chunk at all: no samples, and no header size (514).
+    const std::string path = (dir / "none.wav").string();
+    wavtest::WriteFile(path, canonical.substr(0, 36));
+    control->Open(path);
+    EXPECT_EQ(control->GetErrorCode(), 514);
+}
+
+// Save and SaveAs replace only a regular file the user may write; everything else is refused with
+// 286 ("not saved") and left as it was. A link to a writable file is saved through.
+TEST_F(EditingTest, SaveAsRefusesWhatItMustNotReplace) {
+    const std::string bytes = wavtest::WavBytes(1, 16, 8000, 100, &Pattern16);
+    OpenNew("source.wav", bytes);
+    const std::string old = "old content";
+    const auto readOnly = dir / "read-only.wav";
+    wavtest::WriteFile(readOnly, old);
+    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
+    control->SaveAs(readOnly.string());
+    EXPECT_EQ(control->GetErrorCode(), 286);
+    EXPECT_EQ(FileBytes(readOnly), old);
+
+    const testing_support::ScopedFifo fifo(dir / "pipe.wav");
+    control->SaveAs(fifo.Path().string());
+    EXPECT_EQ(control->GetErrorCode(), 286);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo.Path()));
+
+    const auto device = dir / "null";
+    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        std::filesystem::create_symlink(device, dir / "to-device.wav");
+        control->SaveAs((dir / "to-device.wav").string());
+        EXPECT_EQ(control->GetErrorCode(), 286);
+        EXPECT_TRUE(std::filesystem::is_character_file(device));
+    }
+    EXPECT_EQ(control->GetWavFilename(), (dir / "source.wav").string()) << "still the old name";
+
+    const auto real = dir / "real.wav";
+    wavtest::WriteFile(real, old);
+    std::filesystem::create_symlink(real, dir / "link.wav");
+    control->SaveAs((dir / "link.wav").string());
+    EXPECT_EQ(control->GetErrorCode(), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.wav"));
+    EXPECT_EQ(FileBytes(real), bytes);
+
+    std::filesystem::permissions(dir / "source.wav", std::filesystem::perms::owner_read);
+    control->Save();
+    EXPECT_EQ(control->GetErrorCode(), 0) << "Save goes to the link's file now";
+    control->SaveAs((dir / "source.wav").string());
+    EXPECT_EQ(control->GetErrorCode(), 286) << "made read-only since it was opened";
+}
+
+TEST_F(EditingTest, SaveAsLeavesAnotherUsersFileAlone) {
+    const std::string bytes = wavtest::WavBytes(1, 16, 8000, 100, &Pattern16);
+    OpenNew("source.wav", bytes);
+    const auto shared = dir / "shared";
+    std::filesystem::create_directory(shared);
+    std::filesystem::permissions(
+        dir.Path(), std::filesystem::perms::owner_all | std::filesystem::perms::others_exec);
+    std::filesystem::permissions(shared, std::filesystem::perms::all);
+    const auto theirs = shared / "theirs.wav";
+    wavtest::WriteFile(theirs, "their song");
+    const std::optional<int> refused = testing_support::RunAsNobody([&] {
+        control->SaveAs(theirs.string());
+        return control->GetErrorCode() == 286 ? 0 : 1;
+    });
+    if (!refused) {
+        GTEST_SKIP() << "only root can act as another user";
+    }
+    EXPECT_EQ(*refused, 0);
+    EXPECT_EQ(FileBytes(theirs), "their song");
 }
 
 TEST_F(EditingTest, EightBitValuesRoundTripAndKeepTheirLowByte) {

@@ -1,4 +1,5 @@
-// WAV files made by the tests: canonical 44-byte header, PCM samples from a function.
+// WAV files made by the tests: the canonical header of the one WAV writer, PCM samples from a
+// function.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/mci/RiffChunks.h"
 #include "tests/support/TempFolder.h"
 
 namespace wavtest {
@@ -21,20 +23,10 @@ inline void PutLe(std::string& out, std::uint32_t value, int bytes) {
 // `sample(frame, channel)` gives each value: 0..255 for 8-bit, a signed value for 16-bit.
 inline std::string WavBytes(int channels, int bits, std::uint32_t rate, std::uint32_t frames,
                             const std::function<int(std::uint32_t, int)>& sample) {
-    const std::uint32_t blockAlign = static_cast<std::uint32_t>(channels * bits / 8);
-    const std::uint32_t dataSize = frames * blockAlign;
-    std::string out = "RIFF";
-    PutLe(out, 36 + dataSize, 4);
-    out += "WAVEfmt ";
-    PutLe(out, 16, 4);
-    PutLe(out, 1, 2);
-    PutLe(out, static_cast<std::uint32_t>(channels), 2);
-    PutLe(out, rate, 4);
-    PutLe(out, rate * blockAlign, 4);
-    PutLe(out, blockAlign, 2);
-    PutLe(out, static_cast<std::uint32_t>(bits), 2);
-    out += "data";
-    PutLe(out, dataSize, 4);
+    const riff::WaveFormat format{static_cast<std::uint16_t>(channels), rate,
+                                  static_cast<std::uint16_t>(bits)};
+    const auto header = riff::CanonicalHeader(format, std::uint64_t{frames} * format.BlockAlign());
+    std::string out(header->begin(), header->end());
     for (std::uint32_t f = 0; f < frames; ++f) {
         for (int c = 0; c < channels; ++c) {
             PutLe(out, static_cast<std::uint32_t>(sample(f, c)), bits / 8);

@@ -1,5 +1,6 @@
 #include "tools/sonivel-host/ScriptRunner.h"
 
+#include <cerrno>
 #include <charconv>
 
 #include "platform/automation/EventSink.h"
@@ -132,7 +133,14 @@ bool ScriptRunner::RunLine(std::string_view line, int lineNumber) {
 }
 
 void ScriptRunner::Emit(json::Value::Object fields) {
+    if (m_writeError != 0) {
+        return;
+    }
+    errno = 0;
     m_out << json::Value(std::move(fields)).Dump() << '\n' << std::flush;
+    if (!m_out) {
+        m_writeError = errno != 0 ? errno : EIO;
+    }
 }
 
 bool ScriptRunner::Fail(std::string message) {
@@ -274,6 +282,9 @@ bool ScriptRunner::Call(const std::vector<Word>& words) {
         if (array == m_arrays.end()) {
             return Fail("no array named " + argument->array);
         }
+        if (i + 1 < words.size() && !CheckArrayLength(array->first, array->second, words[i + 1])) {
+            return false;
+        }
         args.emplace_back(array->second.data());
     }
     Variant result;
@@ -294,6 +305,21 @@ bool ScriptRunner::Call(const std::vector<Word>& words) {
     return true;
 }
 
+bool ScriptRunner::CheckArrayLength(const std::string& name, const std::vector<std::int16_t>& array,
+                                    const Word& next) {
+    std::string error;
+    const auto argument = ParseArgument(next, &error);
+    Variant length;
+    if (!argument || !argument->array.empty() ||
+        automation::Failed(argument->value.ChangeType(automation::VarType::Long, length)) ||
+        length.Long() <= 0 || static_cast<std::size_t>(length.Long()) <= array.size()) {
+        // Not a length beyond the array: the call itself judges it.
+        return true;
+    }
+    return Fail("ArrayLength " + std::to_string(length.Long()) + " exceeds the length " +
+                std::to_string(array.size()) + " of array " + name);
+}
+
 // array NAME LENGTH
 bool ScriptRunner::DeclareArray(const std::vector<Word>& words) {
     const auto length =
@@ -301,7 +327,14 @@ bool ScriptRunner::DeclareArray(const std::vector<Word>& words) {
     if (!length) {
         return Fail("usage: array NAME LENGTH");
     }
-    m_arrays[words[1].text].assign(*length, 0);
+    std::vector<std::int16_t> values;
+    try {
+        values.assign(*length, 0);
+    } catch (const std::exception&) {
+        // bad_alloc or length_error: the host goes on without that array.
+        return Fail("no memory for an array of " + words[2].text + " values");
+    }
+    m_arrays[words[1].text] = std::move(values);
     return true;
 }
 

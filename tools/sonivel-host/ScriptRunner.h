@@ -29,6 +29,8 @@ public:
 
     // Runs one line; false when it could not be run (the reason has been written).
     bool RunLine(std::string_view line, int lineNumber);
+    // The errno of the first output that could not be written (nothing is written after it), or 0.
+    int WriteError() const { return m_writeError; }
 
 private:
     class Site;
@@ -44,6 +46,11 @@ private:
     bool Create(const std::vector<Word>& words);
     bool Call(const std::vector<Word>& words);
     bool DeclareArray(const std::vector<Word>& words);
+    // A host array passed by reference is followed by the number of its values the call may use:
+    // the control has no way to check it, so the host refuses one beyond the array (false, after
+    // the error line).
+    bool CheckArrayLength(const std::string& name, const std::vector<std::int16_t>& array,
+                          const Word& next);
     bool Print(const std::vector<Word>& words);
     bool Pump(const std::vector<Word>& words);
     bool Release(const std::vector<Word>& words);
@@ -63,6 +70,7 @@ private:
     std::map<std::string, Hosted> m_objects;
     std::map<std::string, std::vector<std::int16_t>> m_arrays;
     int m_line = 0;
+    int m_writeError = 0;
 };
 
 // The JSON form of an automation value.

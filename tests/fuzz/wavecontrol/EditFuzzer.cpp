@@ -15,6 +15,7 @@
 #include "platform/automation/Object.h"
 #include "platform/files/File.h"
 #include "platform/files/TempFiles.h"
+#include "platform/mci/RiffChunks.h"
 #include "tests/wavecontrol/FakeMci.h"
 #include "wavecontrol/SonivelCtrl.h"
 #include "wavecontrol/SonivelServer.h"
@@ -133,8 +134,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 }
                 const std::int32_t header = FindDataOffset(pasted.Bytes());
                 if (header == 0 ||
-                    ReadLe32(pasted.Data() + 4) != std::uint32_t(pasted.Size() - 8) ||
-                    ReadLe32(pasted.Data() + header - 4) != std::uint32_t(pasted.Size() - header)) {
+                    riff::ReadLe32(pasted.Data() + 4) != std::uint32_t(pasted.Size() - 8) ||
+                    riff::ReadLe32(pasted.Data() + header - 4) !=
+                        std::uint32_t(pasted.Size() - header)) {
                     __builtin_trap();
                 }
             }

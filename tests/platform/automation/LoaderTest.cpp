@@ -9,6 +9,8 @@
 #include "platform/automation/ObjectLoader.h"
 #include "platform/automation/Registry.h"
 #include "tests/platform/automation/TestServerIds.h"
+#include "tests/platform/files/ScopedFifo.h"
+#include "tests/platform/files/TimeOf.h"
 
 namespace automation {
 namespace {
@@ -88,6 +90,29 @@ TEST_F(LoaderTest, AStaleRegistrationFallsBackToTheGivenLibrary) {
         loader.CreateFromLibrary(m_server, testserver::kClsid, IDispatch::kIid, counter.PutVoid()),
         S_OK);
     EXPECT_EQ(Add(*counter, 6), 6);
+}
+
+// A registered library path where a pipe now sits is no library: loading it must not wait for a
+// writer that never comes.
+TEST_F(LoaderTest, ARegisteredPathThatIsAFifoIsNotLoaded) {
+    const std::filesystem::path moved = m_config / "moved.so";
+    std::filesystem::copy_file(m_server, moved);
+    ASSERT_EQ(RegisterServer(moved), S_OK);
+    std::filesystem::remove(moved);
+    const testing_support::ScopedFifo fifo(moved);
+    ObjectLoader loader(m_registry);
+    Ref<IDispatch> counter;
+    HResult registered = S_OK;
+    HResult fallback = E_FAIL;
+    const auto took = testing_support::TimeOf([&] {
+        registered = loader.CreateInstance(testserver::kClsid, IDispatch::kIid, counter.PutVoid());
+        fallback = loader.CreateFromLibrary(m_server, testserver::kClsid, IDispatch::kIid,
+                                            counter.PutVoid());
+        EXPECT_EQ(RegisterServer(fifo.Path()), CO_E_DLLNOTFOUND);
+    });
+    EXPECT_LT(took, std::chrono::seconds(1));
+    EXPECT_EQ(registered, CO_E_DLLNOTFOUND);
+    EXPECT_EQ(fallback, S_OK) << "the library shipped beside the host";
 }
 
 TEST_F(LoaderTest, FailuresSayWhatWentWrong) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <fstream>
@@ -14,7 +18,10 @@
 #include "platform/files/Paths.h"
 #include "platform/files/ReplacingWriter.h"
 #include "platform/files/TempFiles.h"
+#include "tests/platform/files/AsNobody.h"
 #include "tests/platform/files/ScopedEnv.h"
+#include "tests/platform/files/ScopedFifo.h"
+#include "tests/platform/files/TimeOf.h"
 #include "tests/support/TempFolder.h"
 
 // Huge allocations must come back as null here, as they do without the sanitizer.
@@ -25,6 +32,7 @@ extern "C" const char* __asan_default_options() {
 namespace {
 
 using testing_support::ScopedEnv;
+using testing_support::ScopedFifo;
 using testing_support::TempFolder;
 namespace fs = std::filesystem;
 
@@ -134,6 +142,24 @@ TEST(Pieces, WritesInBoundedPiecesAndReportsFailures) {
     EXPECT_EQ(missing.Error(), ENOENT);
 }
 
+// A pipe or device where a file was expected: the open returns at once instead of waiting for a
+// writer, and the caller sees that it is no regular file.
+TEST(FileTest, OpeningAFifoNeverWaits) {
+    TempFolder folder;
+    const ScopedFifo fifo(folder / "sound.wav");
+    for (const files::FileMode mode : {files::FileMode::Read, files::FileMode::ReadWrite}) {
+        bool regular = true;
+        const auto took = testing_support::TimeOf([&] {
+            const files::File file(fifo.Path(), mode);
+            regular = file.IsRegular();
+            std::uint8_t byte = 0;
+            EXPECT_EQ(files::ReadPieces(file, 0, {&byte, 1}, 1).bytes, 0u);
+        });
+        EXPECT_LT(took, std::chrono::seconds(1));
+        EXPECT_FALSE(regular);
+    }
+}
+
 TEST(MemoryBlockTest, GrowsShrinksAndMovesKeepingTheBytes) {
     files::MemoryBlock block;
     ASSERT_TRUE(block.Allocate(4));
@@ -193,6 +219,121 @@ TEST(ReplacingWriterTest, AbandonedWriteLeavesTheTargetAndNoLeftovers) {
     EXPECT_EQ(nowhere.Error(), ENOENT);
     EXPECT_FALSE(nowhere.Write(Counting(1)));
     EXPECT_FALSE(nowhere.Commit());
+}
+
+// Whether a writer for `target` gets as far as replacing it.
+bool Replaces(const fs::path& target) {
+    files::ReplacingWriter writer(target);
+    return writer.Write(Counting(4)) && writer.Commit();
+}
+
+// Only a regular file the user may write is replaced; anything else (read-only, a pipe, a device,
+// also reached through a link) is refused and left exactly as it was. A link to a file the user
+// may write is followed: the file is replaced, the link stays.
+TEST(ReplacingWriterTest, ReplacesOnlyRegularFilesTheUserMayWrite) {
+    TempFolder folder;
+    const fs::path readOnly = folder / "read-only.wav";
+    WriteBytes(readOnly, {1, 2, 3});
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(Replaces(readOnly));
+    EXPECT_EQ(ReadBytes(readOnly), (std::vector<std::uint8_t>{1, 2, 3}));
+
+    const ScopedFifo fifo(folder / "pipe.wav");
+    EXPECT_FALSE(Replaces(fifo.Path()));
+    EXPECT_TRUE(fs::is_fifo(fifo.Path()));
+
+    const fs::path device = folder / "null";
+    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        fs::create_symlink(device, folder / "to-device.wav");
+        EXPECT_FALSE(Replaces(folder / "to-device.wav"));
+        EXPECT_TRUE(fs::is_character_file(device));
+    }
+
+    const fs::path real = folder / "real.wav";
+    WriteBytes(real, {7});
+    fs::create_symlink(real, folder / "link.wav");
+    EXPECT_TRUE(Replaces(folder / "link.wav"));
+    EXPECT_TRUE(fs::is_symlink(folder / "link.wav"));
+    EXPECT_EQ(ReadBytes(real), Counting(4));
+    // Nothing of the refused writes is left beside the targets.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()),
+              fs::exists(device) ? 6 : 4);
+}
+
+TEST(ReplacingWriterTest, AnotherUsersFileInASharedFolderIsNotReplaced) {
+    TempFolder folder;
+    const fs::path shared = folder / "shared";
+    fs::create_directory(shared);
+    fs::permissions(folder.Path(), fs::perms::owner_all | fs::perms::others_exec);
+    fs::permissions(shared, fs::perms::all);
+    const fs::path theirs = shared / "theirs.wav";
+    WriteBytes(theirs, {5, 5});
+    const std::optional<int> replaced = testing_support::RunAsNobody([&] {
+        const bool mine = Replaces(shared / "mine.wav");
+        return Replaces(theirs) ? 1 : mine ? 0 : 2;
+    });
+    if (!replaced) {
+        GTEST_SKIP() << "only root can act as another user";
+    }
+    EXPECT_EQ(*replaced, 0);
+    EXPECT_EQ(ReadBytes(theirs), (std::vector<std::uint8_t>{5, 5}));
+    struct stat info {};
+    ASSERT_EQ(::stat(theirs.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 0u);
+}
+
+// The new files of saves of `target` lying beside it.
+int SaveTemps(const fs::path& target) {
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(target.parent_path())) {
+        count +=
+            entry.path().filename().string().starts_with("." + target.filename().string() + ".");
+    }
+    return count;
+}
+
+// A save killed half-way leaves its new file beside the target; the next save of the same target
+// removes it, but never the file of a save still running in another process.
+TEST(ReplacingWriterTest, TheNextSaveRemovesWhatKilledSavesLeftButNotRunningOnes) {
+    TempFolder folder;
+    const fs::path target = folder / "song.wav";
+    WriteBytes(target, {1});
+    int ready[2];
+    int finish[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(finish), 0);
+    const pid_t running = ::fork();
+    if (running == 0) {
+        files::ReplacingWriter writer(target);
+        const bool wrote = writer.Write(Counting(100));
+        char byte = wrote ? 1 : 0;
+        if (::write(ready[1], &byte, 1) == 1) {
+            // Still saving until the test lets it go; it then ends without committing.
+            static_cast<void>(::read(finish[0], &byte, 1));
+        }
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    const pid_t killed = ::fork();
+    if (killed == 0) {
+        files::ReplacingWriter writer(target);
+        static_cast<void>(writer.Write(Counting(100)));
+        ::raise(SIGKILL);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(killed, &status, 0), killed);
+    EXPECT_EQ(SaveTemps(target), 2) << "the running save's file and the killed one's";
+
+    EXPECT_TRUE(Replaces(target));
+    EXPECT_EQ(ReadBytes(target), Counting(4));
+    EXPECT_EQ(SaveTemps(target), 1) << "only the running save's file is left";
+
+    ASSERT_EQ(::write(finish[1], &byte, 1), 1);
+    ASSERT_EQ(::waitpid(running, &status, 0), running);
+    for (const int fd : {ready[0], ready[1], finish[0], finish[1]}) {
+        ::close(fd);
+    }
 }
 
 }  // namespace

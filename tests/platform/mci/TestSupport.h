@@ -40,7 +40,8 @@ struct WaveSpec {
     bool extraChunk = false;  // a "LIST" chunk (odd size, padded) before "data"
 };
 
-// A RIFF WAVE file holding `samples` as its data bytes.
+// A RIFF WAVE file holding `samples` as its data bytes, written here byte by byte: the files
+// that test the chunk walk and the canonical writer come from a writer of their own.
 inline Bytes WaveBytes(const WaveSpec& spec, const Bytes& samples) {
     const std::uint32_t align = spec.channels * spec.bits / 8u;
     Bytes bytes;

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <string>
 #include <thread>
 
 #include "platform/mci/Mci.h"
 #include "tests/platform/files/ScopedEnv.h"
+#include "tests/platform/files/TimeOf.h"
 #include "tests/platform/mci/TestSupport.h"
 #include "tests/support/TempFolder.h"
 
@@ -234,6 +238,64 @@ TEST_F(RealTimeDeviceTest, PlayWithWaitLastsAboutTheSound) {
     const auto took = std::chrono::steady_clock::now() - begin;
     EXPECT_GT(took, 250ms);
     EXPECT_LT(took, 1500ms);
+}
+
+// How long "play p wait" takes; a waiting play still running after `giveUp` is stopped from
+// another thread (and then took far too long).
+std::chrono::milliseconds TimedWaitingPlay(std::chrono::milliseconds giveUp) {
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool done = false;
+    std::thread watchdog([&] {
+        std::unique_lock lock(mutex);
+        if (!ended.wait_for(lock, giveUp, [&] { return done; })) {
+            Send("stop p wait");
+        }
+    });
+    const auto took =
+        testing_support::TimeOf([] { EXPECT_EQ(Send("play p from 0 wait").error, mci::Ok); });
+    {
+        std::lock_guard lock(mutex);
+        done = true;
+    }
+    ended.notify_all();
+    watchdog.join();
+    return took;
+}
+
+// Rates from 1 Hz are valid: a waiting play ends about when its last frame has been played,
+// however long a frame lasts, and a very short sound does not wait for a long buffer.
+TEST_F(RealTimeDeviceTest, PlayWithWaitEndsWithTheSoundAtLowRates) {
+    OpenWave("p", {1, 1, 8}, Pattern(2));
+    auto took = TimedWaitingPlay(4s);
+    EXPECT_GE(took, 1900ms) << "two frames at 1 Hz";
+    EXPECT_LE(took, 2500ms);
+    ASSERT_EQ(Send("close p wait").error, mci::Ok);
+
+    OpenWave("p", {1, 100, 16}, Pattern(2 * 3));
+    took = TimedWaitingPlay(2s);
+    EXPECT_GE(took, 25ms) << "three frames at 100 Hz";
+    EXPECT_LE(took, 400ms);
+    ASSERT_EQ(Send("close p wait").error, mci::Ok);
+
+    // Recording at such a rate keeps the first of each run of repeated device frames.
+    const Bytes input = Pattern(64, 5);
+    mci_test::WriteFile(m_folder / "in.raw", input);
+    OpenWave("r", {1, 100, 8}, {});
+    ASSERT_EQ(Send("record r from 0 to 2 wait").error, mci::Ok);
+    ASSERT_EQ(Send("save r " + (m_folder / "rec.wav").string() + " wait").error, mci::Ok);
+    EXPECT_EQ(mci_test::ReadFile(m_folder / "rec.wav"),
+              WaveBytes({1, 100, 8}, {input[0], input[10]}));
+    ASSERT_EQ(Send("close r wait").error, mci::Ok);
+
+    // 1.25 ms of sound: the best of a few tries, so that one late wake-up of a busy machine
+    // does not decide.
+    OpenWave("p", {1, 8000, 16}, Pattern(2 * 10));
+    std::chrono::milliseconds best = 1h;
+    for (int i = 0; i < 5; ++i) {
+        best = std::min(best, TimedWaitingPlay(2s));
+    }
+    EXPECT_LE(best, 30ms) << "ten frames at 8 kHz";
 }
 
 TEST_F(WaveDeviceTest, SeekAndDeleteEditTheSound) {

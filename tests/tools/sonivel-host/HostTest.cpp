@@ -1,10 +1,12 @@
 // The sonivel-host program with the built SONIVEL.OCX, in a private registry.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -18,12 +20,14 @@ protected:
     ~HostTest() override { std::filesystem::remove_all(m_dir); }
 
     // Runs the host with its own configuration folder; returns its output and sets m_status.
-    std::string Host(const std::string& arguments, const std::string& script = {}) {
+    // `prefix` goes before the host's path (a command that runs it).
+    std::string Host(const std::string& arguments, const std::string& script = {},
+                     const std::string& prefix = {}) {
         const auto scriptFile = m_dir / "script.txt";
         std::ofstream(scriptFile) << script;
         const std::string command = "XDG_CONFIG_HOME='" + m_dir.string() +
-                                    "' SDL_AUDIODRIVER=dummy '" SONIVEL_HOST "' " + arguments +
-                                    " < '" + scriptFile.string() + "'";
+                                    "' SDL_AUDIODRIVER=dummy " + prefix + "'" SONIVEL_HOST "' " +
+                                    arguments + " < '" + scriptFile.string() + "'";
         FILE* pipe = popen(command.c_str(), "r");
         std::string output;
         char buffer[512];
@@ -78,6 +82,77 @@ TEST_F(HostTest, VersionAndUsage) {
     EXPECT_EQ(m_status, 2);
     Host("register " + (m_dir / "missing.OCX").string());
     EXPECT_EQ(m_status, 1);
+}
+
+// The control trusts the length a host gives with an array; the host checks it against its own
+// array: a length beyond the array gives an error line for that call and the call is not made.
+TEST_F(HostTest, AnArrayLengthBeyondTheArrayIsRefusedByTheHost) {
+    const auto wav = m_dir / "tone.wav";
+    std::string bytes = "RIFF";
+    // 1000 frames of 16-bit mono, the header written word by word (little-endian).
+    for (const std::uint32_t word : {36u + 2000u, 0x45564157u, 0x20746D66u, 16u, 0x00010001u, 8000u,
+                                     16000u, 0x00100002u, 0x61746164u, 2000u}) {
+        bytes.append(reinterpret_cast<const char*>(&word), 4);
+    }
+    bytes.append(2000, '\x11');
+    std::ofstream(wav, std::ios::binary) << bytes;
+    const std::string output = Host("run", "create s SONIVEL.SonivelCtrl --library " + m_library +
+                                               "\ncall s Open \"" + wav.string() +
+                                               "\"\narray a 10\ncall s WavFileToArray &a 1000\n"
+                                               "print a\narray b 1\ncall s ArrayToWavFile &b 1000\n"
+                                               "call s Save\narray c 1000\n"
+                                               "call s ArrayToWavFile &c 1000\n");
+    EXPECT_EQ(m_status, 1);
+    EXPECT_NE(output.find("{\"line\":4,\"error\":\"ArrayLength 1000 exceeds the length 10 of "
+                          "array a\"}\n{\"array\":\"a\",\"values\":[0,0,0,0,0,0,0,0,0,0]}"),
+              std::string::npos)
+        << output;
+    EXPECT_NE(output.find("{\"line\":7,\"error\":\"ArrayLength 1000 exceeds the length 1 of "
+                          "array b\"}"),
+              std::string::npos)
+        << output;
+    std::ifstream in(wav, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),
+              bytes)
+        << "nothing of the host's memory went into the file";
+    EXPECT_NE(output.find("\"call\":\"ArrayToWavFile\",\"object\":\"s\",\"hr\":\"S_OK\","
+                          "\"result\":null,\"errorCode\":0"),
+              std::string::npos)
+        << "a length within the array goes through";
+}
+
+// An array the memory cannot hold is an error of that line, not the end of the host.
+TEST_F(HostTest, AnArrayTooLargeForTheMemoryIsAnErrorLine) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's memory map does not fit an address-space limit";
+#endif
+    const std::string output =
+        Host("run", "array a 2147483647\narray b 3\nprint b\n", "prlimit --as=1073741824 ");
+    EXPECT_EQ(m_status, 1);
+    EXPECT_EQ(output,
+              "{\"line\":1,\"error\":\"no memory for an array of 2147483647 values\"}\n"
+              "{\"array\":\"b\",\"values\":[0,0,0]}\n");
+}
+
+// Output that cannot be written (a full disk, a closed standard output) is an error the caller
+// sees: the host says why and exits with 3.
+TEST_F(HostTest, OutputThatCannotBeWrittenFailsTheRun) {
+    const auto errors = m_dir / "errors.txt";
+    const std::string script = "create s SONIVEL.SonivelCtrl --library " + m_library + "\n";
+    Host("run > /dev/full 2> '" + errors.string() + "'", script);
+    EXPECT_EQ(m_status, 3);
+    std::ifstream full(errors);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(full), std::istreambuf_iterator<char>()),
+              "sonivel-host: cannot write the output: No space left on device\n");
+
+    Host("run >&- 2> '" + errors.string() + "'", script);
+    EXPECT_EQ(m_status, 3);
+    std::ifstream closed(errors);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(closed), std::istreambuf_iterator<char>()),
+              "sonivel-host: cannot write the output: Bad file descriptor\n");
+
+    Host("version " + m_library + " > /dev/full 2>/dev/null");
+    EXPECT_EQ(m_status, 3);
 }
 
 }  // namespace
