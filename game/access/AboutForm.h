@@ -1,4 +1,5 @@
-// The About window (its controls and events come with the help menu).
+// The About window: the OK button (Enter and Escape both press it) and four labels that its
+// loading fills.
 #pragma once
 
 #include "platform/ui/Form.h"
@@ -7,7 +8,13 @@ namespace game {
 
 class AboutForm : public ui::Form {
 public:
-    explicit AboutForm(ui::Backend& backend) : ui::Form(backend, "frmAbout", "About Ventrelle") {}
+    explicit AboutForm(ui::Backend& backend);
+
+    ui::Control& cmdOK;
+    ui::Control& lblDescription;
+    ui::Control& lblTitle;
+    ui::Control& lblVersion;
+    ui::Control& lblDisclaimer;
 };
 
 }  // namespace game

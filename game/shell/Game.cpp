@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/access/AboutWindow.h"
 #include "game/access/ReaderWindow.h"
 #include "game/shell/GameScreenEvents.h"
 
@@ -34,6 +35,7 @@ Game::Game(ui::Backend& backend, settings::Store& store, VoiceFactory makeVoice)
     };
     ConnectGameScreen(*this);
     ConnectReaderWindow(*this);
+    ConnectAboutWindow(*this);
 }
 
 }  // namespace game

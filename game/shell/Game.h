@@ -48,6 +48,9 @@ struct Game {
     // A deal or a play command is running, perhaps pausing: play commands given meanwhile are
     // ignored, so that none acts twice on one hand.
     bool playBusy = false;
+    // How often the player's cards have got the focus: under JAWS the cards are read a second
+    // after an arrival, and only for the latest one, however many arrived during that second.
+    std::uint32_t playerCardsFocusCount = 0;
     // The operations running now, and work waiting until none runs.
     Operations operations{backend};
     // A New Game is under way (in its pauses): another asked for meanwhile is that same one.

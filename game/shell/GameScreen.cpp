@@ -11,8 +11,9 @@ void Form_Load(Game& game) {
     // runs, and each sound reports why.
     game.sonivel.Create();
     game.backend.SetTitle("");
-    // The help file keeps its backslash; the path layer reads it as a folder separator.
-    game.backend.SetHelpFile(game.backend.ProgramFolder().string() + "\\ventra.hlp");
+    // The help document (an HTML page) keeps the backslash of the game's paths; the path layer
+    // reads it as a folder separator.
+    game.backend.SetHelpFile(game.backend.ProgramFolder().string() + "\\ventra.html");
     game.GameScreen.Sonivel1.SetVisible(false);
 }
 

@@ -48,6 +48,19 @@ public:
     // Queues work for the UI thread; safe to call from any thread.
     virtual void Post(std::function<void()> work) = 0;
 
+    // --- The shell ---
+    // Opens a document with the desktop's default program and returns at once; whether it could
+    // be opened is not reported. A backslash in the path is a folder separator.
+    virtual void OpenDocument(const std::string& path) = 0;
+    // What F1 does when no key handler took it: opens the application's help file. False when
+    // the application has none.
+    bool OpenHelpFile() {
+        if (m_helpFile.empty())
+            return false;
+        OpenDocument(m_helpFile);
+        return true;
+    }
+
     // --- Modal message box ---
     virtual Answer ShowMessageBox(const MessageBoxRequest& request) = 0;
 

@@ -1,8 +1,8 @@
 #include "platform/ui/Control.h"
 
-#include <cctype>
 #include <stdexcept>
 
+#include "platform/ui/AccessKey.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Form.h"
 
@@ -68,6 +68,10 @@ void Control::SetListIndex(int index) {
     Changed(Property::ListIndex);
 }
 
+void Control::ResetCaret() {
+    Changed(Property::Caret);
+}
+
 void Control::SetFocus() {
     if (m_owner.ActiveControl() == this)
         return;
@@ -78,17 +82,7 @@ void Control::SetFocus() {
 }
 
 char Control::AccessKey() const {
-    for (std::size_t i = 0; i + 1 < m_caption.size(); ++i) {
-        if (m_caption[i] != '&')
-            continue;
-        // "&&" is a literal ampersand, not a marker.
-        if (m_caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return static_cast<char>(std::toupper(static_cast<unsigned char>(m_caption[i + 1])));
-    }
-    return 0;
+    return AccessKeyOf(m_caption);
 }
 
 }  // namespace ui

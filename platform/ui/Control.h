@@ -14,8 +14,9 @@ class Form;
 
 enum class ControlKind { Frame, TextBox, ListBox, Label, Button, ObjectHost };
 
-// Which property changed, for the back end.
-enum class Property { Caption, Visible, Enabled, Items, ListIndex };
+// Which property changed, for the back end. Caret: a text box's caret was put back at the top of
+// its text with nothing selected (ResetCaret).
+enum class Property { Caption, Visible, Enabled, Items, ListIndex, Caret };
 
 class Control {
 public:
@@ -48,6 +49,11 @@ public:
     void ClearItems();
     int ListIndex() const { return m_listIndex; }
     void SetListIndex(int index);
+
+    // Text boxes: puts the caret at the top of the text with nothing selected (the windowed back
+    // end skips leading empty lines, as it does when the text is set). The back end acts on it
+    // whatever the caret's place, which the user moves without the model knowing.
+    void ResetCaret();
 
     // Moves the keyboard focus here (the got-focus event follows); nothing happens when the
     // control already has its form's focus.

@@ -79,6 +79,23 @@ MenuItem* Form::FindMenuItem(const std::string& name) const {
     return FindIn(m_menus, name);
 }
 
+Control* Form::ButtonWithAccessKey(char letter) const {
+    for (const auto& control : m_controls) {
+        if (control->Kind() == ControlKind::Button && control->Showing() && control->Enabled() &&
+            control->AccessKey() == letter)
+            return control.get();
+    }
+    return nullptr;
+}
+
+MenuItem* Form::MenuWithAccessKey(char letter) const {
+    for (const auto& menu : m_menus) {
+        if (menu->AccessKey() == letter)
+            return menu.get();
+    }
+    return nullptr;
+}
+
 std::vector<Control*> Form::TabOrder() const {
     std::vector<Control*> order;
     for (const auto& control : m_controls) {

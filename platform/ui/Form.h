@@ -36,6 +36,8 @@ public:
     MenuItem& AddMenu(std::string name, std::string caption);
     // The button that Enter anywhere in the form presses.
     void SetDefaultButton(Control& button) { m_defaultButton = &button; }
+    // The button that Escape anywhere in the form presses.
+    void SetCancelButton(Control& button) { m_cancelButton = &button; }
 
     // Looking things up; an unknown name is a programming error and throws std::out_of_range.
     Control& Get(const std::string& name) const;
@@ -47,6 +49,12 @@ public:
     const std::vector<std::unique_ptr<Timer>>& Timers() const { return m_timers; }
     const std::vector<std::unique_ptr<MenuItem>>& Menus() const { return m_menus; }
     Control* DefaultButton() const { return m_defaultButton; }
+    Control* CancelButton() const { return m_cancelButton; }
+
+    // What Alt+letter reaches before the focused control: the shown, enabled button whose caption
+    // marks that access key, or else the menu of the menu bar that does. Null when neither does.
+    Control* ButtonWithAccessKey(char letter) const;
+    MenuItem* MenuWithAccessKey(char letter) const;
 
     // Controls that can take the focus now, in tab order.
     std::vector<Control*> TabOrder() const;
@@ -95,6 +103,7 @@ private:
     std::vector<std::unique_ptr<Timer>> m_timers;
     std::vector<std::unique_ptr<MenuItem>> m_menus;
     Control* m_defaultButton = nullptr;
+    Control* m_cancelButton = nullptr;
     Control* m_activeControl = nullptr;
     std::vector<ControlValues> m_loadValues;
 };

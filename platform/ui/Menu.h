@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/AccessKey.h"
+
 namespace ui {
 
 class MenuItem {
@@ -17,6 +19,8 @@ public:
 
     const std::string& Name() const { return m_name; }
     const std::string& Caption() const { return m_caption; }
+    // The access key letter of the caption (upper case), or 0.
+    char AccessKey() const { return AccessKeyOf(m_caption); }
     // Upper-case letter for Ctrl+letter, or 0.
     char CtrlShortcut() const { return m_ctrlShortcut; }
 

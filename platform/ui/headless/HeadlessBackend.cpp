@@ -355,6 +355,8 @@ void HeadlessBackend::ControlChanged(Control& control, Property property) {
         case Property::ListIndex:
             Write("selected", {{"control", control.Name()}, {"value", control.ListIndex()}});
             break;
+        case Property::Caret:
+            break;  // text boxes here have no caret for the user to move, so it never changes
     }
 }
 
@@ -370,6 +372,10 @@ void HeadlessBackend::TimerChanged(Timer& timer) {
     const Form* form = FormOf(timer);
     if (form == nullptr || form->State() != FormState::NotLoaded)
         Emit("timer", {{"name", timer.Name()}, {"enabled", timer.Enabled()}});
+}
+
+void HeadlessBackend::OpenDocument(const std::string& path) {
+    Emit("shell", {{"file", path}});
 }
 
 void HeadlessBackend::Report(const std::string& event, json::Value::Object fields) {

@@ -57,6 +57,8 @@ public:
     void ProcessEventsUntil(std::uint64_t deadlineMs) override;
     void Run() override;
     void Post(std::function<void()> work) override;
+    // Traces `shell` with the path; nothing is started.
+    void OpenDocument(const std::string& path) override;
     Answer ShowMessageBox(const MessageBoxRequest& request) override;
     void FormCreated(Form& form) override;
     void FormDestroyed(Form& form) override;

@@ -252,14 +252,14 @@ void HeadlessBackend::PressKey(const KeyPress& key) {
         }
     }
     if (letter && Has(key.modifiers, Modifiers::Alt)) {
-        for (const auto& control : form.Controls()) {
-            if (control->Kind() == ControlKind::Button && control->Showing() &&
-                control->Enabled() && control->AccessKey() == static_cast<char>(key.code)) {
-                control->SetFocus();
-                Click(*control);
-                return;
-            }
+        if (Control* button = form.ButtonWithAccessKey(static_cast<char>(key.code))) {
+            button->SetFocus();
+            Click(*button);
+            return;
         }
+        // The menu would open; scripts choose its items with `menu`.
+        if (form.MenuWithAccessKey(static_cast<char>(key.code)) != nullptr)
+            return;
     }
     Control* control = form.ActiveControl();
     if (control != nullptr && (!control->Showing() || !control->Enabled()))
@@ -299,6 +299,16 @@ void HeadlessBackend::DefaultKeyAction(Form& form, Control* control, const KeyPr
                    button != nullptr && button->Showing() && button->Enabled()) {
             Click(*button);
         }
+        return;
+    }
+    if (key.code == vk::Escape) {
+        if (Control* button = form.CancelButton();
+            button != nullptr && button->Showing() && button->Enabled())
+            Click(*button);
+        return;
+    }
+    if (key.code == vk::F1) {
+        OpenHelpFile();
         return;
     }
     if (control == nullptr)

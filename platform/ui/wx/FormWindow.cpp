@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/ui/wx/ControlLabels.h"
+#include "platform/ui/wx/FormKeys.h"
 #include "platform/ui/wx/Guard.h"
 #include "platform/ui/wx/KeyMap.h"
 #include "platform/ui/wx/Layout.h"
@@ -259,6 +260,11 @@ void FormWindow::ApplyChange(Control& control, Property property) {
                 ApplyChange(control, Property::ListIndex);
             }
             break;
+        case Property::Caret:
+            if (auto* text = dynamic_cast<wxTextCtrl*>(widget); text != nullptr) {
+                ResetCaret(*text);
+            }
+            break;
         case Property::ListIndex:
             if (list != nullptr && list->GetSelection() != control.ListIndex()) {
                 const int index = control.ListIndex();
@@ -407,17 +413,7 @@ bool FormWindow::DeliverKey(Control* control, int pressed, Modifiers modifiers) 
             return false;  // the handler kept the key from its default action
         }
     }
-    return !(pressed == vk::Return && control != nullptr && PressDefaultButton(*control));
-}
-
-bool FormWindow::PressDefaultButton(const Control& from) {
-    Control* button = m_form.DefaultButton();
-    if (button == nullptr || from.Kind() == ControlKind::Button || !button->Showing() ||
-        !button->Enabled()) {
-        return false;
-    }
-    RunHandler("click", button->onClick);
-    return true;
+    return !TakeFormKey(m_form, control, pressed);
 }
 
 void FormWindow::OnCharHook(wxKeyEvent& event) {
@@ -431,6 +427,11 @@ void FormWindow::OnCharHook(wxKeyEvent& event) {
                 return;
             }
         }
+    }
+    if (event.GetModifiers() == wxMOD_ALT &&
+        IsWindowAccessKey(m_form, ToVirtualKey(event.GetKeyCode()))) {
+        event.Skip();
+        return;
     }
     OnKeyDown(FocusedControl(), event);
 }

@@ -55,7 +55,6 @@ private:
     bool DeliverKey(Control* control, int code, Modifiers modifiers);
     void OnCharHook(wxKeyEvent& event);
     Control* FocusedControl() const;
-    bool PressDefaultButton(const Control& from);
     // Runs a handler later, from the event queue, if this window still exists then: focus and
     // activation arrive inside GTK's focus handling, where a nested loop (Delay, a message
     // box) must not run.

@@ -96,4 +96,14 @@ void ReplaceText(wxTextCtrl& text, const wxString& value) {
     state->stale = state->believed != InsertOffset(buffer);
 }
 
+void ResetCaret(wxTextCtrl& text) {
+    const long start = FirstLineWithText(text.GetValue());
+    long from = 0;
+    long to = 0;
+    text.GetSelection(&from, &to);
+    if (from != to || text.GetInsertionPoint() != start) {
+        text.SetInsertionPoint(start);
+    }
+}
+
 }  // namespace ui::wx

@@ -17,4 +17,9 @@ void WatchCaret(wxTextCtrl& text);
 // when they look at the box.
 void ReplaceText(wxTextCtrl& text, const wxString& value);
 
+// Puts the caret back where ReplaceText puts it, with nothing selected: the top of the text as a
+// screen reader reads it. A real move is reported like any other; the caret already there and
+// nothing selected, nothing happens.
+void ResetCaret(wxTextCtrl& text);
+
 }  // namespace ui::wx

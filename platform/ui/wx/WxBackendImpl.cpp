@@ -8,7 +8,9 @@
 #include <iostream>
 #include <optional>
 
+#include "platform/files/Paths.h"
 #include "platform/files/ProgramFolder.h"
+#include "platform/shell/Shell.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/wx/Guard.h"
 #include "platform/ui/wx/MessageDialog.h"
@@ -173,6 +175,12 @@ void WxBackend::TimerChanged(Timer& timer) {
     } else {
         native->Stop();
     }
+}
+
+void WxBackend::OpenDocument(const std::string& path) {
+    // Whether a program could be started is not examined: a missing document or opener gives
+    // no message of the program's own.
+    static_cast<void>(shell::OpenDocument(files::NativePath(path)));
 }
 
 void WxBackend::Report(const std::string& event, json::Value::Object fields) {

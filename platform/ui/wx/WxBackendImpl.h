@@ -29,6 +29,8 @@ public:
     void ProcessEventsUntil(std::uint64_t deadlineMs) override;
     void Run() override;
     void Post(std::function<void()> work) override;
+    // Starts the desktop's default program for the document (xdg-open).
+    void OpenDocument(const std::string& path) override;
 
     Answer ShowMessageBox(const MessageBoxRequest& request) override;
 

@@ -37,6 +37,12 @@ TEST(Deal, TheFirstDealShufflesPausesAndDealsPlayerDealerPlayerDealer) {
         R"({"t":3500,"ev":"text","control":"txtDealer","value":"\r\n face down \r\n4 of Spades\r\n"})",
         R"({"t":3500,"ev":"focus","control":"txtPlayer"})",
         R"({"t":3500,"ev":"stopspeech","reader":"JFW"})",
+        // The focus event of the player's cards, in the deal's last pause.
+        R"({"t":3500,"ev":"stopspeech","reader":"JFW"})",
+        R"({"t":3500,"ev":"speak","reader":"JFW","text":" your cards "})",
+        R"({"t":4500,"ev":"speak","reader":"JFW","text":"Your cards "})",
+        R"({"t":4500,"ev":"speak","reader":"JFW","text":"Ace of Spades            "})",
+        R"({"t":4500,"ev":"speak","reader":"JFW","text":"3 of Spades              "})",
     };
     EXPECT_EQ(Between(scenario.Lines(), R"("control":"frameBet","value":false)"), expected);
     const GameState& state = scenario.LastGame().state;

@@ -112,6 +112,12 @@ TEST(DeckRunOut, TheCardsNotOnTheTableMakeAFreshDeckAndTheHandGoesOn) {
             R"({"t":39000,"ev":"sound","file":"\\shuffle.wav"})",
             R"({"t":40500,"ev":"text","control":"txtPlayer","value":"\r\n8 of Hearts              \r\nAce of Hearts\r\n2 of Hearts\r\n3 of Hearts\r\n"})",
             R"({"t":40500,"ev":"speak","reader":"JFW","text":" you drew the 3 of Hearts"})",
+            // Hand 4 got the focus before these hits; its cards are read once the pause is over.
+            R"({"t":40500,"ev":"speak","reader":"JFW","text":"Your cards "})",
+            R"({"t":40500,"ev":"speak","reader":"JFW","text":"8 of Hearts              "})",
+            R"({"t":40500,"ev":"speak","reader":"JFW","text":"Ace of Hearts            "})",
+            R"({"t":40500,"ev":"speak","reader":"JFW","text":"2 of Hearts              "})",
+            R"({"t":40500,"ev":"speak","reader":"JFW","text":"3 of Hearts              "})",
             R"({"t":41000,"ev":"stopspeech","reader":"JFW"})",
             R"({"t":41000,"ev":"sound","file":"\\hit.wav"})",
             R"({"t":41000,"ev":"text","control":"txtPlayer","value":"\r\n8 of Hearts              \r\nAce of Hearts\r\n2 of Hearts\r\n3 of Hearts\r\n4 of Hearts\r\n"})",

@@ -27,6 +27,12 @@ TEST(Insurance, IsOfferedASecondAfterTheDealAndTakenOnYes) {
         (Lines{
             R"({"t":3500,"ev":"focus","control":"txtPlayer"})",
             R"({"t":3500,"ev":"stopspeech","reader":"JFW"})",
+            // The focus event of the player's cards reads them until the offer cuts in.
+            R"({"t":3500,"ev":"stopspeech","reader":"JFW"})",
+            R"({"t":3500,"ev":"speak","reader":"JFW","text":" your cards "})",
+            R"({"t":4500,"ev":"speak","reader":"JFW","text":"Your cards "})",
+            R"({"t":4500,"ev":"speak","reader":"JFW","text":"10 of Spades             "})",
+            R"({"t":4500,"ev":"speak","reader":"JFW","text":"8 of Spades              "})",
             R"({"t":5500,"ev":"stopspeech","reader":"JFW"})",
             R"({"t":5500,"ev":"speak","reader":"JFW","text":"Insurance bet is available by pressing the delete key."})",
             R"({"t":6000,"ev":"msgbox","title":"Insurance ","text":"The dealer has an Ace of Diamonds showing.\r\nYou can make an optional insurance bet.\r\nThe insurance bet is insurance in case the dealer has a BlackJack. \r\nIf you make this bet, you win the amount of the insurance bet if the dealer has a BlackJack.\r\nIf you make this bet, you lose the amount of the insurance bet if the dealer does not have a BlackJack.\r\nIf you choose to make this bet, the insurance bet is $50.\r\nDo you want to make this bet?\r\n","buttons":"yesno","icon":"question"})",

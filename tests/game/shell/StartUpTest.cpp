@@ -20,10 +20,11 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// What tmrBeginGame_Timer shows and says under `reader`, starting at 1000 ms.
+// What tmrBeginGame_Timer shows and says under `reader`, starting at 1000 ms; Window-Eyes also
+// names the stakes list once it has the focus.
 Lines BeginGameLines(const std::string& reader) {
     const std::string who = R"(,"reader":")" + reader + R"("})";
-    return {
+    Lines lines{
         R"({"t":1000,"ev":"stopspeech")" + who,
         R"({"t":1000,"ev":"speak","reader":")" + reader + R"(","text":"Press f2 for help. "})",
         R"({"t":2000,"ev":"stopspeech")" + who,
@@ -33,6 +34,11 @@ Lines BeginGameLines(const std::string& reader) {
         R"({"t":2000,"ev":"focus","control":"lstStakes"})",
         R"({"t":2000,"ev":"timer","name":"tmrBeginGame","enabled":false})",
     };
+    if (reader == "WE") {
+        lines.push_back(R"({"t":2000,"ev":"stopspeech")" + who);
+        lines.push_back(R"({"t":2000,"ev":"speak","reader":"WE","text":" stakes list box "})");
+    }
+    return lines;
 }
 
 const Lines kReaderWindowOpens = {
@@ -66,7 +72,7 @@ TEST(StartUp, FirstStartAsksForTheReaderAndStoresWindowEyes) {
     EXPECT_NE(game.state.WESpeech, nullptr);
     EXPECT_TRUE(game.GameScreen.ShuffleNeeded);
     EXPECT_EQ(game.backend.Title(), "");
-    EXPECT_EQ(game.backend.HelpFile(), scenario.Folder().string() + "\\ventra.hlp");
+    EXPECT_EQ(game.backend.HelpFile(), scenario.Folder().string() + "\\ventra.html");
 
     // The next start finds the choice and asks nothing.
     ASSERT_EQ(scenario.Run("start\nwait 2000\n"), 0);
@@ -108,8 +114,10 @@ TEST(StartUp, StoredReaderWithSpacesIsUsedAsReadAndSavedTrimmed) {
                            "menu mnuGameReader\nclose\n"),
               0);
     EXPECT_EQ(scenario.Lines()[3], R"({"t":0,"ev":"stopspeech","reader":"WE"})");
-    EXPECT_EQ(Lines(scenario.Lines().begin() + 4, scenario.Lines().begin() + 12),
-              BeginGameLines("WE"));
+    const Lines beginGame = BeginGameLines("WE");
+    EXPECT_EQ(Lines(scenario.Lines().begin() + 4,
+                    scenario.Lines().begin() + 4 + static_cast<std::ptrdiff_t>(beginGame.size())),
+              beginGame);
     EXPECT_NE(scenario.Events("state")[0].find(R"("ScreenReader":" WE ","WESpeech":true)"),
               std::string::npos);
     EXPECT_EQ(
@@ -166,7 +174,10 @@ TEST(StartUp, InterruptedSettingsWriteKeepsTheStoredChoice) {
     ASSERT_EQ(scenario.Run("start\nwait 1000\n"), 0);
     EXPECT_EQ(scenario.Events("form").size(), 1u);
     EXPECT_EQ(scenario.Events("speak"),
-              Lines{R"({"t":1000,"ev":"speak","reader":"WE","text":"Press f2 for help. "})"});
+              (Lines{
+                  R"({"t":1000,"ev":"speak","reader":"WE","text":"Press f2 for help. "})",
+                  R"({"t":2000,"ev":"speak","reader":"WE","text":" stakes list box "})",
+              }));
 }
 
 TEST(StartUp, SettingsStoreThatIsAFifoAsksForTheReaderAtOnce) {

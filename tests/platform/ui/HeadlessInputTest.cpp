@@ -123,6 +123,42 @@ TEST(HeadlessInput, ShortcutsAndAccessKeys) {
     EXPECT_EQ(main.form.ActiveControl(), &main.btnExit);
 }
 
+TEST(HeadlessInput, AltWithAMenusLetterOpensTheMenuInsteadOfReachingTheControl) {
+    Harness harness("start\nkey Alt+G\nkey Alt+H\n");
+    MainForm main(harness.backend);
+    std::vector<int> codes;
+    main.txtA.onKeyDown = [&](int& keyCode, Modifiers) { codes.push_back(keyCode); };
+    EXPECT_EQ(RunOnMain(harness, main), 0);
+    EXPECT_EQ(codes, std::vector<int>{'H'});
+}
+
+TEST(HeadlessInput, EscapePressesTheCancelButtonWhereverTheFocusIs) {
+    Harness harness("start\nkey Escape\nfocus btnOK\nkey Escape\n");
+    MainForm main(harness.backend);
+    Names clicks;
+    main.btnOK.onClick = [&] { clicks.push_back("OK"); };
+    main.btnExit.onClick = [&] { clicks.push_back("Exit"); };
+    main.form.SetCancelButton(main.btnExit);
+    EXPECT_EQ(RunOnMain(harness, main), 0);
+    EXPECT_EQ(clicks, (Names{"Exit", "Exit"}));
+}
+
+TEST(HeadlessInput, F1OpensTheHelpFileUnlessAHandlerTakesIt) {
+    Harness harness("start\nkey F1\nfocus lstA\nkey F1\n");
+    MainForm main(harness.backend);
+    harness.backend.SetHelpFile("/prog\\help.html");
+    main.txtA.onKeyDown = [&](int& keyCode, Modifiers) { keyCode = vk::None; };
+    EXPECT_EQ(RunOnMain(harness, main), 0);
+    EXPECT_EQ(harness.Lines("shell"), Lines{R"({"t":0,"ev":"shell","file":"/prog\\help.html"})"});
+}
+
+TEST(HeadlessInput, F1WithoutAHelpFileDoesNothing) {
+    Harness harness("start\nkey F1\n");
+    MainForm main(harness.backend);
+    EXPECT_EQ(RunOnMain(harness, main), 0);
+    EXPECT_TRUE(harness.Lines("shell").empty());
+}
+
 TEST(HeadlessInput, ClickSelectFocusMenuAndClose) {
     Harness harness(
         "start\nclick btnOK\nselect lstA 3\nfocus frmMain.btnExit\nmenu mnuGameNew\nclose\n"

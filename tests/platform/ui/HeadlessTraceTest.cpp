@@ -66,7 +66,8 @@ TEST(HeadlessTrace, ReportedEventsPassThroughAsGiven) {
             "setting",
             {{"app", "Ventrelle"}, {"section", "StartUp"}, {"key", "Reader"}, {"value", "JFW"}});
         harness.backend.Report("sound", {{"file", "/prog/hit.wav"}});
-        harness.backend.Report("shell", {{"file", "/prog/ventra.hlp"}});
+        // Opening a document is traced, with the path as given, and nothing is started.
+        harness.backend.OpenDocument("/prog\\ventra.html");
     });
     EXPECT_EQ(
         harness.Lines(),
@@ -75,7 +76,7 @@ TEST(HeadlessTrace, ReportedEventsPassThroughAsGiven) {
             R"({"t":0,"ev":"stopspeech","reader":"JFW"})",
             R"({"t":0,"ev":"setting","app":"Ventrelle","section":"StartUp","key":"Reader","value":"JFW"})",
             R"({"t":0,"ev":"sound","file":"/prog/hit.wav"})",
-            R"({"t":0,"ev":"shell","file":"/prog/ventra.hlp"})",
+            R"({"t":0,"ev":"shell","file":"/prog\\ventra.html"})",
         }));
 }
 

@@ -113,6 +113,30 @@ TEST_F(ModelTest, AccessKeyIsTheLetterAfterTheAmpersand) {
     EXPECT_EQ(form.AddControl("e", ControlKind::Button, "Trailing&", 0).AccessKey(), 0);
 }
 
+TEST_F(ModelTest, AltReachesTheShownButtonOrTheMenuWithThatAccessKey) {
+    Control& frame = form.AddControl("frameA", ControlKind::Frame, "", 0);
+    Control& exit = form.AddControl("btnExit", ControlKind::Button, "E&xit", 1, &frame);
+    form.AddControl("lblGo", ControlKind::Label, "&Go", 2);
+    MenuItem& game = form.AddMenu("mnuGame", "&Game");
+    game.Add("mnuGameExit", "E&xit Program");
+    EXPECT_EQ(form.ButtonWithAccessKey('X'), &exit);
+    EXPECT_EQ(form.MenuWithAccessKey('G'), &game);
+    // Labels and menu items inside a menu are not reached from the window.
+    EXPECT_EQ(form.ButtonWithAccessKey('G'), nullptr);
+    EXPECT_EQ(form.MenuWithAccessKey('X'), nullptr);
+    frame.SetVisible(false);
+    EXPECT_EQ(form.ButtonWithAccessKey('X'), nullptr);
+}
+
+TEST_F(ModelTest, ResetCaretIsPassedOnEveryTime) {
+    Control& text = form.AddControl("txtA", ControlKind::TextBox, "", 0);
+    backend.calls.clear();
+    text.ResetCaret();
+    text.ResetCaret();
+    EXPECT_EQ(backend.calls,
+              (std::vector<std::string>{"changed txtA Caret", "changed txtA Caret"}));
+}
+
 TEST_F(ModelTest, LookupsFindByNameAndGetThrowsForUnknown) {
     Control& button = form.AddControl("btnA", ControlKind::Button, "", 0);
     Timer& timer = form.AddTimer("tmrA", 100);

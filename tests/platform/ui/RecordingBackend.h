@@ -20,6 +20,7 @@ public:
     void ProcessEventsUntil(std::uint64_t) override {}
     void Run() override {}
     void Post(std::function<void()> work) override { work(); }
+    void OpenDocument(const std::string& path) override { calls.push_back("open " + path); }
     Answer ShowMessageBox(const MessageBoxRequest&) override { return Answer::Ok; }
     void FormCreated(Form& form) override { calls.push_back("created " + form.Name()); }
     void FormDestroyed(Form& form) override { calls.push_back("destroyed " + form.Name()); }
@@ -32,7 +33,8 @@ public:
     }
     void FormClosed(Form& form) override { calls.push_back("closed " + form.Name()); }
     void ControlChanged(Control& control, Property property) override {
-        static const char* const names[] = {"Caption", "Visible", "Enabled", "Items", "ListIndex"};
+        static const char* const names[] = {"Caption", "Visible",   "Enabled",
+                                            "Items",   "ListIndex", "Caret"};
         calls.push_back("changed " + control.Name() + " " + names[static_cast<int>(property)]);
     }
     void FocusChanged(Control& control) override { calls.push_back("focus " + control.Name()); }

@@ -1,0 +1,21 @@
+#include "platform/ui/AccessKey.h"
+
+#include <cctype>
+
+namespace ui {
+
+char AccessKeyOf(std::string_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') {
+            continue;
+        }
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i + 1])));
+    }
+    return 0;
+}
+
+}  // namespace ui
