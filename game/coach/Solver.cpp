@@ -119,48 +119,42 @@ double Solver::Stand(const PlayerHand& hand, const Drawn& drawn) {
     return value;
 }
 
-double Solver::AfterCard(const PlayerHand& hand, Drawn& drawn, double stake, bool doubled) {
-    switch (AfterPlayerCard(hand.value, m_rules)) {
-        case coach::AfterCard::Bust:
-            return -stake * NoBlackjackShare(drawn);
-        case coach::AfterCard::FiveCardWin:
-            return stake * NoBlackjackShare(drawn);
-        case coach::AfterCard::PlayOn:
-            break;
+double Solver::OneCard(const PlayerHand& hand, Drawn& drawn, Then then) {
+    const double stake = then == Then::StandDoubled ? 2.0 : 1.0;
+    double value = 0.0;
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        const double chance = Chance(rank, drawn);
+        if (chance == 0.0) {
+            continue;
+        }
+        PlayerHand grown = hand;
+        grown.value = AddCard(hand.value, ValueOfRank(rank));
+        drawn.Add(rank);
+        double after = 0.0;
+        switch (AfterPlayerCard(grown.value, m_rules)) {
+            case AfterCard::Bust:
+                after = -stake * NoBlackjackShare(drawn);
+                break;
+            case AfterCard::FiveCardWin:
+                after = stake * NoBlackjackShare(drawn);
+                break;
+            case AfterCard::PlayOn:
+                after =
+                    then == Then::StandDoubled ? stake * Stand(grown, drawn) : Best(grown, drawn);
+                break;
+        }
+        value += chance * after;
+        drawn.Take(rank);
     }
-    return doubled ? stake * Stand(hand, drawn) : Best(hand, drawn);
+    return value;
 }
 
 double Solver::Hit(const PlayerHand& hand, Drawn& drawn) {
-    double value = 0.0;
-    for (int rank = 1; rank <= kRanks; ++rank) {
-        const double chance = Chance(rank, drawn);
-        if (chance == 0.0) {
-            continue;
-        }
-        PlayerHand grown = hand;
-        grown.value = AddCard(hand.value, ValueOfRank(rank));
-        drawn.Add(rank);
-        value += chance * AfterCard(grown, drawn, 1.0, false);
-        drawn.Take(rank);
-    }
-    return value;
+    return OneCard(hand, drawn, Then::PlayOn);
 }
 
 double Solver::DoubleDown(const PlayerHand& hand, Drawn& drawn) {
-    double value = 0.0;
-    for (int rank = 1; rank <= kRanks; ++rank) {
-        const double chance = Chance(rank, drawn);
-        if (chance == 0.0) {
-            continue;
-        }
-        PlayerHand grown = hand;
-        grown.value = AddCard(hand.value, ValueOfRank(rank));
-        drawn.Add(rank);
-        value += chance * AfterCard(grown, drawn, 2.0, true);
-        drawn.Take(rank);
-    }
-    return value;
+    return OneCard(hand, drawn, Then::StandDoubled);
 }
 
 double Solver::Best(const PlayerHand& hand, Drawn& drawn) {
@@ -202,25 +196,12 @@ double Solver::SplitHandStart(int pairRank, int secondRank, Drawn& drawn) {
     return value;
 }
 
-// The hands of a split are dealt their second cards one after another. A pair card dealt while
-// the table allows another split starts a new hand (one more second card to deal); any other card
-// finishes a hand, whose value is taken with the pair cards of the hands made so far gone.
-double Solver::Split(int pairRank, int handsAfterSplit, Drawn& drawn) {
-    int mostHands = m_rules.maxSplits + 1;
-    if (pairRank == kAce && m_rules.resplitAces == ResplitAces::NotAllowed) {
-        mostHands = handsAfterSplit;
-    }
-    mostHands = std::max(mostHands, handsAfterSplit);
-    struct AtHands {
-        double pairChance = 0.0;
-        double otherValue = 0.0;  // the chance of each other card times the hand it makes
-        double pairValue = 0.0;   // a pair dealt when no split is left
-    };
-    std::vector<AtHands> atHands(static_cast<std::size_t>(mostHands + 1));
-    int pairCardsAdded = 0;
+std::vector<Solver::SplitStep> Solver::SplitSteps(int pairRank, int handsAfterSplit, int mostHands,
+                                                  Drawn& drawn) {
+    std::vector<SplitStep> steps;
     for (int hands = handsAfterSplit; hands <= mostHands; ++hands) {
-        AtHands& at = atHands[static_cast<std::size_t>(hands)];
-        at.pairChance = Chance(pairRank, drawn);
+        SplitStep step;
+        step.pairChance = Chance(pairRank, drawn);
         for (int rank = 1; rank <= kRanks; ++rank) {
             const double chance = Chance(rank, drawn);
             const bool startsHand = rank == pairRank && hands < mostHands;
@@ -231,37 +212,52 @@ double Solver::Split(int pairRank, int handsAfterSplit, Drawn& drawn) {
             const double value = SplitHandStart(pairRank, rank, drawn);
             drawn.Take(rank);
             if (rank == pairRank) {
-                at.pairValue = value;
+                step.pairValue = value;
             } else {
-                at.otherValue += chance * value;
+                step.otherValue += chance * value;
             }
         }
-        if (at.pairChance == 0.0) {
-            mostHands = hands;  // no pair card left: no further hand can start
+        steps.push_back(step);
+        if (step.pairChance == 0.0) {
+            break;  // no pair card left: no further hand can start
         }
-        drawn.Add(pairRank);
-        pairCardsAdded += 1;
+        drawn.Add(pairRank);  // the pair card that starts the next hand
     }
-    for (; pairCardsAdded > 0; --pairCardsAdded) {
+    for (std::size_t added = 1; added < steps.size(); ++added) {
         drawn.Take(pairRank);
     }
-    // value[h][d]: what is still to come with h hands made and d second cards still to deal.
-    const auto size = static_cast<std::size_t>(mostHands + 2);
-    std::vector<std::vector<double>> value(size, std::vector<double>(size, 0.0));
-    for (int hands = mostHands; hands >= handsAfterSplit; --hands) {
-        const AtHands& at = atHands[static_cast<std::size_t>(hands)];
-        for (int toDeal = 1; toDeal <= mostHands; ++toDeal) {
-            const double finished = value[hands][toDeal - 1];
-            double next = at.otherValue + (1.0 - at.pairChance) * finished;
-            if (hands < mostHands) {
-                next += at.pairChance * value[hands + 1][toDeal + 1];
+    return steps;
+}
+
+// The hands of a split are dealt their second cards one after another. A pair card dealt while
+// the table allows another split starts a new hand (one more second card to deal); any other card
+// finishes a hand, whose value is taken with the pair cards of the hands made so far gone.
+double Solver::Split(int pairRank, int handsAfterSplit, Drawn& drawn) {
+    int mostHands = m_rules.maxSplits + 1;
+    if (pairRank == kAce && m_rules.resplitAces == ResplitAces::NotAllowed) {
+        mostHands = handsAfterSplit;
+    }
+    mostHands = std::max(mostHands, handsAfterSplit);
+    const std::vector<SplitStep> steps = SplitSteps(pairRank, handsAfterSplit, mostHands, drawn);
+    // toCome[s][d]: the value still to come with s more hands made than at the split and d
+    // second cards still to deal; the last step can make no more hands.
+    const std::size_t last = steps.size() - 1;
+    const std::size_t most = static_cast<std::size_t>(mostHands);
+    std::vector<std::vector<double>> toCome(steps.size(), std::vector<double>(most + 2, 0.0));
+    for (std::size_t step = steps.size(); step-- > 0;) {
+        const SplitStep& at = steps[step];
+        for (std::size_t toDeal = 1; toDeal <= most; ++toDeal) {
+            const double finished = toCome[step][toDeal - 1];
+            double value = at.otherValue + (1.0 - at.pairChance) * finished;
+            if (step < last) {
+                value += at.pairChance * toCome[step + 1][toDeal + 1];
             } else {
-                next += at.pairChance * (at.pairValue + finished);
+                value += at.pairChance * (at.pairValue + finished);
             }
-            value[hands][toDeal] = next;
+            toCome[step][toDeal] = value;
         }
     }
-    return value[handsAfterSplit][2];
+    return toCome[0][2];
 }
 
 PlayOptions Solver::Plays(const std::vector<int>& cardRanks, int splitsMade, bool acesSplit) {
@@ -274,7 +270,7 @@ PlayOptions Solver::Plays(const std::vector<int>& cardRanks, int splitsMade, boo
         drawn.Add(rank);
         hand.value = AddCard(hand.value, ValueOfRank(rank));
     }
-    if (AfterPlayerCard(hand.value, m_rules) != coach::AfterCard::PlayOn) {
+    if (AfterPlayerCard(hand.value, m_rules) != AfterCard::PlayOn) {
         throw std::invalid_argument("the hand is already settled");
     }
     hand.kind = splitsMade > 0 ? HandKind::Split : HandKind::Ordinary;

@@ -85,7 +85,19 @@ private:
     double Best(const PlayerHand& hand, Drawn& drawn);
     double Hit(const PlayerHand& hand, Drawn& drawn);
     double DoubleDown(const PlayerHand& hand, Drawn& drawn);
-    double AfterCard(const PlayerHand& hand, Drawn& drawn, double stake, bool doubled);
+    // What comes after one more card: playing on at its best, or standing with the bet doubled.
+    enum class Then { PlayOn, StandDoubled };
+    double OneCard(const PlayerHand& hand, Drawn& drawn, Then then);
+    // One number of hands in a split: the chance that a second card is a pair card, the chance
+    // of each other card times the value of the hand it makes, and the value of a pair dealt
+    // when no split is left.
+    struct SplitStep {
+        double pairChance = 0.0;
+        double otherValue = 0.0;
+        double pairValue = 0.0;
+    };
+    std::vector<SplitStep> SplitSteps(int pairRank, int handsAfterSplit, int mostHands,
+                                      Drawn& drawn);
     double Split(int pairRank, int handsAfterSplit, Drawn& drawn);
     double SplitHandStart(int pairRank, int secondRank, Drawn& drawn);
     double NoBlackjackShare(const Drawn& drawn) const;
