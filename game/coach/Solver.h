@@ -10,7 +10,11 @@
 // Splits follow the standard approximation for split hands: each split hand is played, and its
 // value taken, as if the only cards gone besides its own were the pair cards that start the hands
 // split so far; the cards other split hands drew are not taken into account. Every pair dealt
-// to a split hand is split again while the table allows. Values without a split are exact.
+// to a split hand is split again while the table allows; a split made during a split counts the
+// hands made before it against the limit, but not the pairs that hands still waiting for their
+// second card may be dealt. Values without a split are exact.
+//
+// A solver keeps its memos for its whole life and is meant for one thread.
 #pragma once
 
 #include <cstdint>
