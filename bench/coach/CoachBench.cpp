@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
     standard.blackjackPays = {3, 2};
     standard.holeCard = HoleCard::DealerPeeks;
     standard.resplitAces = ResplitAces::NotAllowed;
+    standard.insurancePays = {2, 1};
     EveryOpeningHand("this game's rules", game, runs);
     EveryOpeningHand("usual single-deck rules", standard, runs);
     const std::vector<int> halfway = {10, 10, 10,        10, 9,  8, 7, 7, 6, 5, 5,  4, 3,

@@ -14,10 +14,9 @@ namespace game::coach {
 
 namespace {
 
-// Insurance stakes half the bet and wins as much again when the face-down card makes a
-// blackjack: per unit of the main bet it is worth half of (2p - 1).
-double InsuranceValue(double blackjackChance) {
-    return 0.5 * (2.0 * blackjackChance - 1.0);
+// Insurance stakes half the bet: per unit of the main bet it is worth half its own return.
+double InsuranceValue(double blackjackChance, const Rules& rules) {
+    return 0.5 * InsuranceNetReturn(blackjackChance, rules);
 }
 
 std::vector<int> RanksOf(const std::vector<int>& cardValues) {
@@ -77,7 +76,7 @@ PlayValues Evaluate(const Rules& rules, const Situation& situation) {
         for (const int rank : hand) {
             drawn.Add(rank);
         }
-        values.insurance = InsuranceValue(solver.DealerBlackjackChance(drawn));
+        values.insurance = InsuranceValue(solver.DealerBlackjackChance(drawn), rules);
     }
     return values;
 }
@@ -136,7 +135,8 @@ double NextHandReturn(const Rules& rules, const std::vector<int>& seenCards, int
                                 HandKind::Ordinary);
                 double handValue = solver.BeforePeek(best, hand, blackjack);
                 if (InsuranceOffered(ValueOfRank(up), rules)) {
-                    handValue += std::max(0.0, InsuranceValue(solver.DealerBlackjackChance(drawn)));
+                    handValue +=
+                        std::max(0.0, InsuranceValue(solver.DealerBlackjackChance(drawn), rules));
                 }
                 total += upChance * firstChance * secondChance * handValue;
                 drawn.Take(second);

@@ -40,8 +40,8 @@ enum class Play { Stay, Hit, DoubleDown, Split };
 // The value of each play open to the hand; a play the rules refuse has no value. Insurance is a
 // side bet on top of whichever play: its value is per unit of the main bet, for an insurance bet
 // of exactly half of it (the table rounds an odd bet's half down), and is given only while the
-// two opening cards of an unsplit hand are in play. It pays even money, so it is worth taking only
-// when the face-down card is more likely than not to make a blackjack.
+// two opening cards of an unsplit hand are in play. At this table it pays even money, so it is
+// worth taking only when the face-down card is more likely than not to make a blackjack.
 struct PlayValues {
     double stay = 0.0;
     std::optional<double> hit;

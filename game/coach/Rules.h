@@ -38,6 +38,7 @@ struct Rules {
     HitSplitAces hitSplitAces = HitSplitAces::NotAllowed;
     HoleCard holeCard = HoleCard::NoPeek;
     InsuranceRule insurance = InsuranceRule::Offered;
+    Payout insurancePays{1, 1};  // this table pays insurance at even money; most pay 2 to 1
 };
 
 }  // namespace game::coach

@@ -104,8 +104,18 @@ Money InsuranceStake(Money bet) {
     return bet / 2;
 }
 
-Money InsuranceReturned(Money insuranceStake, bool dealerBlackjack) {
-    return dealerBlackjack ? 2 * insuranceStake : 0;
+Money InsuranceReturned(Money insuranceStake, const HandValue& dealer, const Rules& rules) {
+    if (!IsBlackjack(dealer, HandKind::Ordinary)) {
+        return 0;
+    }
+    return insuranceStake +
+           insuranceStake * rules.insurancePays.numerator / rules.insurancePays.denominator;
+}
+
+double InsuranceNetReturn(double blackjackChance, const Rules& rules) {
+    const double pays =
+        static_cast<double>(rules.insurancePays.numerator) / rules.insurancePays.denominator;
+    return blackjackChance * pays - (1.0 - blackjackChance);
 }
 
 }  // namespace game::coach

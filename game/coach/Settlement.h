@@ -52,8 +52,11 @@ bool InsuranceOffered(int dealerUpCardValue, const Rules& rules);
 // Half the bet, rounded down.
 Money InsuranceStake(Money bet);
 
-// What a taken insurance bet gives back: the stake and as much again when the dealer has a
-// blackjack, nothing otherwise.
-Money InsuranceReturned(Money insuranceStake, bool dealerBlackjack);
+// What a taken insurance bet gives back against the dealer's two cards: the stake and its win
+// when they make a blackjack, nothing otherwise.
+Money InsuranceReturned(Money insuranceStake, const HandValue& dealer, const Rules& rules);
+
+// The gain or loss of insurance per unit of its stake, given the chance of a dealer blackjack.
+double InsuranceNetReturn(double blackjackChance, const Rules& rules);
 
 }  // namespace game::coach

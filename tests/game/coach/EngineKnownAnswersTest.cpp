@@ -37,6 +37,7 @@ Rules Standard(int decks) {
     rules.blackjackPays = {3, 2};
     rules.holeCard = HoleCard::DealerPeeks;
     rules.resplitAces = ResplitAces::NotAllowed;
+    rules.insurancePays = {2, 1};
     return rules;
 }
 

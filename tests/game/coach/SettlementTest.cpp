@@ -96,8 +96,16 @@ TEST(Settlement, InsuranceIsHalfTheBetAndPaysEvenMoneyOnADealerBlackjack) {
     EXPECT_EQ(InsuranceStake(125), 62);
     EXPECT_EQ(InsuranceStake(1), 0);
     EXPECT_EQ(InsuranceStake(1000), 500);
-    EXPECT_EQ(InsuranceReturned(62, true), 124);
-    EXPECT_EQ(InsuranceReturned(62, false), 0);
+    const HandValue blackjack = ValueOf(std::vector{A, 10});
+    EXPECT_EQ(InsuranceReturned(62, blackjack, game), 124);
+    EXPECT_EQ(InsuranceReturned(62, ValueOf(std::vector{A, 9}), game), 0);
+    EXPECT_EQ(InsuranceReturned(62, ValueOf(std::vector{A, 5, 5}), game), 0);  // 21, 3 cards
+    Rules twoToOne;
+    twoToOne.insurancePays = {2, 1};
+    EXPECT_EQ(InsuranceReturned(62, blackjack, twoToOne), 186);
+    EXPECT_DOUBLE_EQ(InsuranceNetReturn(0.5, game), 0.0);
+    EXPECT_DOUBLE_EQ(InsuranceNetReturn(0.25, game), -0.5);
+    EXPECT_NEAR(InsuranceNetReturn(1.0 / 3.0, twoToOne), 0.0, 1e-15);
 }
 
 }  // namespace

@@ -115,6 +115,7 @@ TEST(StrategyChart, EveryTwoCardHandMatchesThePublishedSingleDeckChart) {
     rules.blackjackPays = {3, 2};
     rules.holeCard = HoleCard::DealerPeeks;
     rules.resplitAces = ResplitAces::NotAllowed;
+    rules.insurancePays = {2, 1};
     int cells = 0;
     for (int low = 2; low <= A; ++low) {
         for (int high = low; high <= A; ++high) {
