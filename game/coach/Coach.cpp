@@ -28,6 +28,55 @@ std::vector<int> RanksOf(const std::vector<int>& cardValues) {
     return ranks;
 }
 
+// What an opening hand of `first` and `second` is worth when it is dealt, played at its best,
+// with insurance taken when it is worth it.
+double OpeningHandValue(Solver& solver, const Rules& rules, int up, int first, int second) {
+    const std::vector<int> hand{first, second};
+    const PlayOptions options = solver.Plays(hand, 0, false);
+    double best = options.stay;
+    for (const auto& value : {options.hit, options.doubleDown, options.split}) {
+        if (value && *value > best) {
+            best = *value;
+        }
+    }
+    const bool blackjack = IsBlackjack(ValueOf(std::array{ValueOfRank(first), ValueOfRank(second)}),
+                                       HandKind::Ordinary);
+    double value = solver.BeforePeek(best, hand, blackjack);
+    if (InsuranceOffered(ValueOfRank(up), rules)) {
+        Drawn drawn;
+        drawn.Add(first);
+        drawn.Add(second);
+        value += std::max(0.0, InsuranceValue(solver.DealerBlackjackChance(drawn), rules));
+    }
+    return value;
+}
+
+// The expected return of a hand against the dealer card `up`, over every opening hand.
+double AgainstUpCard(const Rules& rules, const Shoe& shoe, int up) {
+    Shoe unseen = shoe;
+    unseen.RemoveRank(up);
+    Solver solver(rules, unseen, up);
+    double total = 0.0;
+    for (int first = 1; first <= kRanks; ++first) {
+        Drawn drawn;
+        const double firstChance = unseen.Chance(first, drawn.Counts(), drawn.Total());
+        if (firstChance == 0.0) {
+            continue;
+        }
+        drawn.Add(first);
+        // Each pair of different ranks comes in two orders with the same chance.
+        for (int second = first; second <= kRanks; ++second) {
+            const double secondChance = unseen.Chance(second, drawn.Counts(), drawn.Total()) *
+                                        (second == first ? 1.0 : 2.0);
+            if (secondChance > 0.0) {
+                total +=
+                    firstChance * secondChance * OpeningHandValue(solver, rules, up, first, second);
+            }
+        }
+    }
+    return total;
+}
+
 }  // namespace
 
 std::optional<double> PlayValues::ValueOf(Play play) const {
@@ -100,47 +149,9 @@ double NextHandReturn(const Rules& rules, const std::vector<int>& seenCards, int
     const Drawn nothing;
     double total = 0.0;
     for (int up = 1; up <= kRanks; ++up) {
-        const double upChance = shoe.Chance(up, nothing.Counts(), 0);
-        if (upChance == 0.0) {
-            continue;
-        }
-        Shoe unseen = shoe;
-        unseen.RemoveRank(up);
-        Solver solver(rules, unseen, up);
-        for (int first = 1; first <= kRanks; ++first) {
-            Drawn drawn;
-            const double firstChance = unseen.Chance(first, drawn.Counts(), drawn.Total());
-            if (firstChance == 0.0) {
-                continue;
-            }
-            drawn.Add(first);
-            // Each pair of different ranks comes in two orders with the same chance.
-            for (int second = first; second <= kRanks; ++second) {
-                const double secondChance = unseen.Chance(second, drawn.Counts(), drawn.Total()) *
-                                            (second == first ? 1.0 : 2.0);
-                if (secondChance == 0.0) {
-                    continue;
-                }
-                drawn.Add(second);
-                const std::vector<int> hand{first, second};
-                const PlayOptions options = solver.Plays(hand, 0, false);
-                double best = options.stay;
-                for (const auto& value : {options.hit, options.doubleDown, options.split}) {
-                    if (value && *value > best) {
-                        best = *value;
-                    }
-                }
-                const bool blackjack =
-                    IsBlackjack(ValueOf(std::array{ValueOfRank(first), ValueOfRank(second)}),
-                                HandKind::Ordinary);
-                double handValue = solver.BeforePeek(best, hand, blackjack);
-                if (InsuranceOffered(ValueOfRank(up), rules)) {
-                    handValue +=
-                        std::max(0.0, InsuranceValue(solver.DealerBlackjackChance(drawn), rules));
-                }
-                total += upChance * firstChance * secondChance * handValue;
-                drawn.Take(second);
-            }
+        const double upChance = shoe.Chance(up, nothing.Counts(), nothing.Total());
+        if (upChance > 0.0) {
+            total += upChance * AgainstUpCard(rules, shoe, up);
         }
     }
     return total;
