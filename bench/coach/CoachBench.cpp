@@ -61,12 +61,7 @@ void EveryOpeningHand(const char* name, const Rules& rules, int runs) {
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     const Rules game;
-    Rules standard;
-    standard.fiveCards = FiveCardRule::None;
-    standard.blackjackPays = {3, 2};
-    standard.holeCard = HoleCard::DealerPeeks;
-    standard.resplitAces = ResplitAces::NotAllowed;
-    standard.insurancePays = {2, 1};
+    const Rules standard = UsualTable(1);
     EveryOpeningHand("this game's rules", game, runs);
     EveryOpeningHand("usual single-deck rules", standard, runs);
     const std::vector<int> halfway = {10, 10, 10,        10, 9,  8, 7, 7, 6, 5, 5,  4, 3,

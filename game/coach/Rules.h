@@ -41,4 +41,18 @@ struct Rules {
     Payout insurancePays{1, 1};  // this table pays insurance at even money; most pay 2 to 1
 };
 
+// The table most published strategy is worked out for: the dealer stands on soft 17 and peeks,
+// blackjack pays 3 to 2 and insurance 2 to 1, no five-card win, double on any two cards but not
+// after a split, resplit to four hands except aces, one card to each split ace.
+inline Rules UsualTable(int decks) {
+    Rules rules;
+    rules.decks = decks;
+    rules.fiveCards = FiveCardRule::None;
+    rules.blackjackPays = {3, 2};
+    rules.holeCard = HoleCard::DealerPeeks;
+    rules.resplitAces = ResplitAces::NotAllowed;
+    rules.insurancePays = {2, 1};
+    return rules;
+}
+
 }  // namespace game::coach

@@ -30,17 +30,6 @@ constexpr int A = kAceValue;
 // add far less than that.
 constexpr double kSixDecimals = 0.6e-6;
 
-Rules Standard(int decks) {
-    Rules rules;
-    rules.decks = decks;
-    rules.fiveCards = FiveCardRule::None;
-    rules.blackjackPays = {3, 2};
-    rules.holeCard = HoleCard::DealerPeeks;
-    rules.resplitAces = ResplitAces::NotAllowed;
-    rules.insurancePays = {2, 1};
-    return rules;
-}
-
 PlayValues Values(const Rules& rules, std::vector<int> cards, int dealer) {
     Situation situation;
     situation.playerCards = std::move(cards);
@@ -60,7 +49,7 @@ TEST(EngineKnownAnswers, DealerFinalHandsFromOneDeck) {
         {7, {0.372345, 0.138583, 0.0773344, 0.0788967, 0.072987, 0, 0.259854}},
         {8, {0.130857, 0.362989, 0.129445, 0.0682898, 0.0697914, 0, 0.238627}},
     };
-    const Rules rules = Standard(1);
+    const Rules rules = UsualTable(1);
     for (const auto& [up, chances] : published) {
         SCOPED_TRACE(up);
         Shoe shoe = Shoe::Full(1);
@@ -94,7 +83,7 @@ void ExpectValues(const Rules& rules, int dealer, const std::vector<HandValues>&
 }
 
 TEST(EngineKnownAnswers, ExactSingleDeckValuesAgainstAnAce) {
-    ExpectValues(Standard(1), A,
+    ExpectValues(UsualTable(1), A,
                  {
                      {{2, A}, -0.661732, -0.067808, -0.593281},
                      {{3, 2}, -0.659375, -0.291565, -1.318751},
@@ -105,7 +94,7 @@ TEST(EngineKnownAnswers, ExactSingleDeckValuesAgainstAnAce) {
                      {{7, A}, -0.101015, -0.108386, -0.357778},
                      {{7, 2}, -0.645559, -0.082785, -0.402057},
                  });
-    Rules hitsSoft17 = Standard(1);
+    Rules hitsSoft17 = UsualTable(1);
     hitsSoft17.soft17 = Soft17::DealerHits;
     ExpectValues(hitsSoft17, A,
                  {
@@ -116,7 +105,7 @@ TEST(EngineKnownAnswers, ExactSingleDeckValuesAgainstAnAce) {
 }
 
 Rules InfiniteWithDoubleAfterSplit() {
-    Rules rules = Standard(Rules::kInfiniteDecks);
+    Rules rules = UsualTable(Rules::kInfiniteDecks);
     rules.doubleAfterSplit = DoubleAfterSplit::Allowed;
     return rules;
 }
@@ -183,7 +172,7 @@ TEST(EngineKnownAnswers, InfiniteShoeGameWhereSplitAcesTakeOneCardEvenWithDouble
 constexpr double kSameSplitApproximation = 5e-6;
 
 TEST(EngineKnownAnswers, SingleDeckGames) {
-    Rules rules = Standard(1);
+    Rules rules = UsualTable(1);
     EXPECT_NEAR(NextHandReturn(rules, {}, 0), 0.000423, kSameSplitApproximation);
     rules.doubleAfterSplit = DoubleAfterSplit::Allowed;
     EXPECT_NEAR(NextHandReturn(rules, {}, 0), 0.001839, kSameSplitApproximation);
@@ -192,7 +181,7 @@ TEST(EngineKnownAnswers, SingleDeckGames) {
 TEST(EngineKnownAnswers, SixDecksWithoutAHoleCardAgainstAnAce) {
     // The dealer takes no card until the player is done, and a dealer blackjack takes every bet,
     // doubles included, as at this game's table: these values count the blackjacks in.
-    Rules rules = Standard(6);
+    Rules rules = UsualTable(6);
     rules.soft17 = Soft17::DealerHits;
     rules.holeCard = HoleCard::NoPeek;
     ExpectValues(rules, A,

@@ -110,12 +110,7 @@ char EngineCell(const PlayValues& values) {
 }
 
 TEST(StrategyChart, EveryTwoCardHandMatchesThePublishedSingleDeckChart) {
-    Rules rules;
-    rules.fiveCards = FiveCardRule::None;
-    rules.blackjackPays = {3, 2};
-    rules.holeCard = HoleCard::DealerPeeks;
-    rules.resplitAces = ResplitAces::NotAllowed;
-    rules.insurancePays = {2, 1};
+    const Rules rules = UsualTable(1);
     int cells = 0;
     for (int low = 2; low <= A; ++low) {
         for (int high = low; high <= A; ++high) {
