@@ -22,9 +22,7 @@ speech::Voice& WeVoice(Game& game) {
     return *game.state.WESpeech;
 }
 
-}  // namespace
-
-void Speak(Game& game, std::string_view text) {
+void Say(Game& game, std::string_view text) {
     Guarded(game, Report::ShowError, " Speak()", [&] {
         if (ReaderIs(game, kJfw)) {
             JfwVoice(game).Say(text);
@@ -32,6 +30,17 @@ void Speak(Game& game, std::string_view text) {
             WeVoice(game).Say(text);
         }
     });
+}
+
+}  // namespace
+
+void Speak(Game& game, std::string_view text) {
+    game.speechHistory.Add(text);
+    Say(game, text);
+}
+
+void SpeakAgain(Game& game, std::string_view text) {
+    Say(game, text);
 }
 
 void StopSpeech(Game& game) {

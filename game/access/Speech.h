@@ -11,8 +11,12 @@ namespace game {
 struct Game;
 
 // Says the text through the chosen reader and returns at once ("JFW": every text, even an empty
-// one; "WE": non-empty texts; anything else: silence).
+// one; "WE": non-empty texts; anything else: silence). The text is kept in the speech history.
 void Speak(Game& game, std::string_view text);
+
+// Speak without keeping the text: a text heard again from the history, or the history's own
+// words about its ends.
+void SpeakAgain(Game& game, std::string_view text);
 
 // Cuts off what the chosen reader is saying and everything it has queued.
 void StopSpeech(Game& game);

@@ -10,6 +10,7 @@
 
 #include "game/access/AboutForm.h"
 #include "game/access/ReaderForm.h"
+#include "game/access/SpeechHistory.h"
 #include "game/shell/GameScreenForm.h"
 #include "game/shell/GameState.h"
 #include "game/shell/Operations.h"
@@ -45,6 +46,8 @@ struct Game {
     // The "JFW" voice, made at its first use so that the game runs without that service.
     std::unique_ptr<speech::Voice> jfwVoice;
     ShuffleControl shuffle;
+    // What the game said last, for the review keys.
+    SpeechHistory speechHistory;
     // A deal or a play command is running, perhaps pausing: play commands given meanwhile are
     // ignored, so that none acts twice on one hand.
     bool playBusy = false;
