@@ -10,7 +10,7 @@ namespace {
 
 speech::Voice& JfwVoice(Game& game) {
     if (!game.jfwVoice) {
-        game.jfwVoice = game.makeVoice(speech::Reader::Jfw);
+        game.jfwVoice = MakeVoice(game, speech::Reader::Jfw);
     }
     return *game.jfwVoice;
 }
@@ -41,6 +41,25 @@ void Speak(Game& game, std::string_view text) {
 
 void SpeakAgain(Game& game, std::string_view text) {
     Say(game, text);
+}
+
+std::unique_ptr<speech::Voice> MakeVoice(Game& game, speech::Reader reader) {
+    std::unique_ptr<speech::Voice> voice = game.makeVoice(reader);
+    if (game.options.speechRate) {
+        voice->SetRate(*game.options.speechRate);
+    }
+    return voice;
+}
+
+void ApplySpeechRate(Game& game) {
+    if (!game.options.speechRate) {
+        return;
+    }
+    for (speech::Voice* voice : {game.jfwVoice.get(), game.state.WESpeech.get()}) {
+        if (voice != nullptr) {
+            voice->SetRate(*game.options.speechRate);
+        }
+    }
 }
 
 void StopSpeech(Game& game) {

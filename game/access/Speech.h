@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "game/shell/Checked.h"
+#include "platform/speech/Voice.h"
 
 namespace game {
 
@@ -18,6 +20,11 @@ void Speak(Game& game, std::string_view text);
 // Speak without keeping the text: a text heard again from the history, or the history's own
 // words about its ends.
 void SpeakAgain(Game& game, std::string_view text);
+
+// The reader's voice, speaking at the player's rate when one was chosen.
+std::unique_ptr<speech::Voice> MakeVoice(Game& game, speech::Reader reader);
+// Gives the voices made so far the player's rate.
+void ApplySpeechRate(Game& game);
 
 // Cuts off what the chosen reader is saying and everything it has queued.
 void StopSpeech(Game& game);
