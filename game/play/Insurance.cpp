@@ -9,8 +9,8 @@
 #include "game/play/SettlementTexts.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
-#include "game/shell/StatisticsKeeping.h"
 #include "game/shell/MessageBoxes.h"
+#include "game/shell/StatisticsKeeping.h"
 #include "game/shell/Text.h"
 
 namespace game {

@@ -8,8 +8,8 @@
 #include "game/play/SplitPlay.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
-#include "game/shell/StatisticsKeeping.h"
 #include "game/shell/MessageBoxes.h"
+#include "game/shell/StatisticsKeeping.h"
 #include "game/shell/TableLabels.h"
 
 namespace game {

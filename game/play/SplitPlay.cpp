@@ -10,8 +10,8 @@
 #include "game/play/SplitSettlement.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
-#include "game/shell/StatisticsKeeping.h"
 #include "game/shell/GameScreen.h"
+#include "game/shell/StatisticsKeeping.h"
 #include "game/shell/Text.h"
 #include "game/sound/Sound.h"
 

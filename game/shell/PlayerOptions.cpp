@@ -20,9 +20,9 @@ constexpr std::string_view kOff = "Off";
 
 PlayerOptions LoadPlayerOptions(const settings::Store& store) {
     PlayerOptions options;
-    if (const auto rate = ReadStoredNumber(store, kSection, kSpeechRate,
-                                           speech::RatePercent::kSlowest,
-                                           speech::RatePercent::kFastest)) {
+    if (const auto rate =
+            ReadStoredNumber(store, kSection, kSpeechRate, speech::RatePercent::kSlowest,
+                             speech::RatePercent::kFastest)) {
         options.speechRate = static_cast<int>(*rate);
     }
     if (const auto volume =
@@ -41,10 +41,9 @@ void SaveSpeechRate(settings::Store& store, const PlayerOptions& options) {
 }
 
 void SaveSounds(settings::Store& store, const PlayerOptions& options) {
-    store.SetValues(SectionKey(kSection), {{std::string(kSoundVolume),
-                                            std::to_string(options.soundVolume)},
-                                           {std::string(kSounds),
-                                            std::string(options.soundsOn ? kOn : kOff)}});
+    store.SetValues(SectionKey(kSection),
+                    {{std::string(kSoundVolume), std::to_string(options.soundVolume)},
+                     {std::string(kSounds), std::string(options.soundsOn ? kOn : kOff)}});
 }
 
 }  // namespace game

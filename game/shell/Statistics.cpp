@@ -69,8 +69,8 @@ std::string GameSummary(const Tally& game) {
     std::string net = NetWords(game.netMoney);
     net[0] = static_cast<char>(net[0] - 'a' + 'A');
     return std::to_string(game.handsPlayed) + (game.handsPlayed == 1 ? " hand: " : " hands: ") +
-           std::to_string(game.handsWon) + " won, " + std::to_string(game.handsLost) +
-           " lost, " + std::to_string(game.handsDrawn) + " drawn. " + net + ".";
+           std::to_string(game.handsWon) + " won, " + std::to_string(game.handsLost) + " lost, " +
+           std::to_string(game.handsDrawn) + " drawn. " + net + ".";
 }
 
 std::string StatisticsText(const Statistics& statistics) {

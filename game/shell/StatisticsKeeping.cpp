@@ -41,10 +41,9 @@ void LoadStatistics(Game& game) {
     for (const Figure& figure : kFigures) {
         const std::int64_t lowest =
             figure.kind == FigureKind::NetMoney ? std::numeric_limits<std::int64_t>::min() : 0;
-        allTime.*figure.field =
-            ReadStoredNumber(game.store, kSection, figure.storeName, lowest,
-                             std::numeric_limits<std::int64_t>::max())
-                .value_or(0);
+        allTime.*figure.field = ReadStoredNumber(game.store, kSection, figure.storeName, lowest,
+                                                 std::numeric_limits<std::int64_t>::max())
+                                    .value_or(0);
     }
     game.statistics.SetAllTime(allTime);
 }

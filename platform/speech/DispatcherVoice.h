@@ -36,7 +36,7 @@ private:
     std::mutex m_mutex;
     std::shared_ptr<DispatcherChannel> m_channel;
     std::chrono::steady_clock::time_point m_lastAttempt;
-    std::string m_failure;  // why the last attempt failed; empty while none has
+    std::string m_failure;      // why the last attempt failed; empty while none has
     std::optional<int> m_rate;  // speech-dispatcher's rate, once one was set
 };
 

@@ -30,7 +30,8 @@ bool TakeFormKey(Form& form, const Control* focused, int code, Modifiers modifie
         }
         default: {
             bool taken = false;
-            RunHandler("key", [&] { taken = form.GetBackend().TakeApplicationKey(code, modifiers); });
+            RunHandler("key",
+                       [&] { taken = form.GetBackend().TakeApplicationKey(code, modifiers); });
             return taken;
         }
     }
