@@ -16,22 +16,15 @@ namespace {
 
 constexpr std::string_view kSection = "Statistics";
 
-void SaveAllTime(Game& game) {
+void SaveAllTime(Game& game, const Tally& allTime) {
     std::vector<settings::Store::NamedValue> values;
     for (const Figure& figure : kFigures) {
-        values.emplace_back(std::string(figure.storeName),
-                            std::to_string(game.statistics.AllTime().*figure.field));
+        values.emplace_back(std::string(figure.storeName), std::to_string(allTime.*figure.field));
     }
     // Written after every deal, so the trace would fill with them: the copy reports nothing.
     settings::Store quiet = game.store;
     quiet.onWrite = nullptr;
-    try {
-        quiet.SetValues(SectionKey(kSection), values);
-    } catch (const std::exception& error) {
-        // A hand must not stop for its bookkeeping: the figures stay in memory and the next
-        // deal writes all of them again.
-        std::cerr << "ventra: the statistics could not be stored: " << error.what() << '\n';
-    }
+    quiet.SetValues(SectionKey(kSection), values);
 }
 
 }  // namespace
@@ -88,12 +81,19 @@ void CountSplit(Game& game) {
 void EndDealStatistics(Game& game) {
     game.statistics.CountDeal(game.dealTally, game.state.Stakes);
     game.dealTally = {};
-    SaveAllTime(game);
+    try {
+        SaveAllTime(game, game.statistics.AllTime());
+    } catch (const std::exception& error) {
+        // A hand must not stop for its bookkeeping: the figures stay in memory and the next
+        // deal writes all of them again.
+        std::cerr << "ventra: the statistics could not be stored: " << error.what() << '\n';
+    }
 }
 
 void ResetAllTimeStatistics(Game& game) {
+    // Stored first: when the store fails, the figures stay as they are, as the player is told.
+    SaveAllTime(game, Tally{});
     game.statistics.ResetAllTime();
-    SaveAllTime(game);
 }
 
 }  // namespace game

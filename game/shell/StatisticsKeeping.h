@@ -29,7 +29,7 @@ void CountSplit(Game& game);
 // Every hand of the deal is settled and paid: the deal goes into both columns and the store.
 void EndDealStatistics(Game& game);
 
-// Clears and stores the all-time figures.
+// Clears and stores the all-time figures; throws what the store throws.
 void ResetAllTimeStatistics(Game& game);
 
 }  // namespace game
