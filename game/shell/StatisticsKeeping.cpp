@@ -18,6 +18,7 @@ constexpr std::string_view kSection = "Statistics";
 
 void SaveAllTime(Game& game, const Tally& allTime) {
     std::vector<settings::Store::NamedValue> values;
+    values.reserve(kFigures.size());
     for (const Figure& figure : kFigures) {
         values.emplace_back(std::string(figure.storeName), std::to_string(allTime.*figure.field));
     }
