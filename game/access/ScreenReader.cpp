@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/access/Speech.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
 #include "game/shell/Text.h"
@@ -17,7 +18,7 @@ constexpr std::string_view kKey = "Reader";
 // Makes the Window-Eyes voice when that is the choice; a new one replaces the old.
 void CreateWESpeechIfChosen(Game& game) {
     if (ReaderIs(game, kWe)) {
-        game.state.WESpeech = game.makeVoice(speech::Reader::We);
+        game.state.WESpeech = MakeVoice(game, speech::Reader::We);
     }
 }
 

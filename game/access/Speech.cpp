@@ -10,7 +10,7 @@ namespace {
 
 speech::Voice& JfwVoice(Game& game) {
     if (!game.jfwVoice) {
-        game.jfwVoice = game.makeVoice(speech::Reader::Jfw);
+        game.jfwVoice = MakeVoice(game, speech::Reader::Jfw);
     }
     return *game.jfwVoice;
 }
@@ -22,9 +22,7 @@ speech::Voice& WeVoice(Game& game) {
     return *game.state.WESpeech;
 }
 
-}  // namespace
-
-void Speak(Game& game, std::string_view text) {
+void Say(Game& game, std::string_view text) {
     Guarded(game, Report::ShowError, " Speak()", [&] {
         if (ReaderIs(game, kJfw)) {
             JfwVoice(game).Say(text);
@@ -32,6 +30,36 @@ void Speak(Game& game, std::string_view text) {
             WeVoice(game).Say(text);
         }
     });
+}
+
+}  // namespace
+
+void Speak(Game& game, std::string_view text) {
+    game.speechHistory.Add(text);
+    Say(game, text);
+}
+
+void SpeakAgain(Game& game, std::string_view text) {
+    Say(game, text);
+}
+
+std::unique_ptr<speech::Voice> MakeVoice(Game& game, speech::Reader reader) {
+    std::unique_ptr<speech::Voice> voice = game.makeVoice(reader);
+    if (game.options.speechRate) {
+        voice->SetRate(*game.options.speechRate);
+    }
+    return voice;
+}
+
+void ApplySpeechRate(Game& game) {
+    if (!game.options.speechRate) {
+        return;
+    }
+    for (speech::Voice* voice : {game.jfwVoice.get(), game.state.WESpeech.get()}) {
+        if (voice != nullptr) {
+            voice->SetRate(*game.options.speechRate);
+        }
+    }
 }
 
 void StopSpeech(Game& game) {

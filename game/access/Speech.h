@@ -3,17 +3,28 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "game/shell/Checked.h"
+#include "platform/speech/Voice.h"
 
 namespace game {
 
 struct Game;
 
 // Says the text through the chosen reader and returns at once ("JFW": every text, even an empty
-// one; "WE": non-empty texts; anything else: silence).
+// one; "WE": non-empty texts; anything else: silence). The text is kept in the speech history.
 void Speak(Game& game, std::string_view text);
+
+// Speak without keeping the text: a text heard again from the history, or the history's own
+// words about its ends.
+void SpeakAgain(Game& game, std::string_view text);
+
+// The reader's voice, speaking at the player's rate when one was chosen.
+std::unique_ptr<speech::Voice> MakeVoice(Game& game, speech::Reader reader);
+// Gives the voices made so far the player's rate.
+void ApplySpeechRate(Game& game);
 
 // Cuts off what the chosen reader is saying and everything it has queued.
 void StopSpeech(Game& game);

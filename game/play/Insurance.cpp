@@ -10,6 +10,7 @@
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
 #include "game/shell/MessageBoxes.h"
+#include "game/shell/StatisticsKeeping.h"
 #include "game/shell/Text.h"
 
 namespace game {
@@ -105,7 +106,9 @@ std::string Insurance(Game& game) {
         if (!state.InsuranceTaken) {
             return result;
         }
-        if (DealerBlackJack(game)) {
+        const bool won = DealerBlackJack(game);
+        CountInsurance(game, won ? HandResult::PlayerWins : HandResult::DealerWins);
+        if (won) {
             state.Stakes += 2 * state.InsuranceBet;
             return Line("You win $" + std::to_string(state.InsuranceBet) + " on an insurance bet.");
         }

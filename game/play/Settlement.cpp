@@ -1,6 +1,8 @@
 #include "game/play/Settlement.h"
 
+#include "game/cards/BlackJack.h"
 #include "game/shell/Game.h"
+#include "game/shell/StatisticsKeeping.h"
 #include "game/shell/TableLabels.h"
 #include "game/sound/Sound.h"
 
@@ -10,6 +12,12 @@ void SettleHand(Game& game, Int32 payout, HandResult result, std::string text) {
     GameState& state = game.state;
     GameScreenForm& screen = game.GameScreen;
     state.Stakes += payout;
+    CountHand(game, {.result = result,
+                     .blackJack = PlayerBlackJack(game),
+                     .fiveCards = result == HandResult::PlayerWins &&
+                                  WinsByFiveCards(state.PlayerCardCount, state.PlayerTotal),
+                     .doubled = state.DoubledDown});
+    EndDealStatistics(game);
     StakesShow(game);
     BetHide(game);
     state.GameInProgress = false;

@@ -9,6 +9,7 @@
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
 #include "game/shell/MessageBoxes.h"
+#include "game/shell/StatisticsKeeping.h"
 #include "game/shell/TableLabels.h"
 
 namespace game {
@@ -36,6 +37,7 @@ void SplitThePair(Game& game) {
     GameState& state = game.state;
     state.SplitInProgress = true;
     state.SplitCount += 1;
+    CountSplit(game);
     state.Stakes -= state.Bet;
     StakesShow(game);
     if (IsAcePair(state.PlayerCardValues[1], state.PlayerCardValues[2])) {

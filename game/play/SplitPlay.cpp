@@ -11,6 +11,7 @@
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
 #include "game/shell/GameScreen.h"
+#include "game/shell/StatisticsKeeping.h"
 #include "game/shell/Text.h"
 #include "game/sound/Sound.h"
 
@@ -31,6 +32,8 @@ void EndSplitHand(Game& game, PlayerCardEnding ending) {
     hand.ResultText = std::move(text);
     PlaySound(game, fiveCards ? "\\youwin.wav" : "\\youlose.wav");
     hand.Outcome = fiveCards ? kSplitHandFiveCards : kSplitHandBust;
+    CountHand(game, {.result = fiveCards ? HandResult::PlayerWins : HandResult::DealerWins,
+                     .fiveCards = fiveCards});
     Speak(game, fiveCards ? "You won this hand because you have 5 cards without going over 21. "
                           : "You drew the " + state.PlayerCardNames[state.PlayerCardCount].Text() +
                                 ", which put you over 21. ");

@@ -12,6 +12,7 @@
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
 #include "game/shell/Results.h"
+#include "game/shell/StatisticsKeeping.h"
 #include "game/shell/Text.h"
 
 namespace game {
@@ -38,6 +39,7 @@ void SettleStandingHand(Game& game, SplitHand& hand) {
         CompareHands({state.PlayerTotal, false}, {state.DealerTotal, DealerBlackJack(game)});
     hand.ResultText = ShowdownOpening(state, showdown) + ShowdownAccount(state, showdown);
     state.Stakes += ShowdownPayout(showdown) * state.Bet;
+    CountHand(game, {.result = ShowdownResult(showdown)});
 }
 
 std::string HandHeading(int slot) {
@@ -81,6 +83,7 @@ void SplitDealerBusted(Game& game) {
         ForEachStandingHand(game, [&](SplitHand& hand) {
             hand.ResultText = DealerBustOpening(state, false) + DealerBustAccount(state);
             state.Stakes += DealerBustPayout(false) * state.Bet;
+            CountHand(game, {.result = HandResult::PlayerWins});
         });
     });
 }
@@ -103,6 +106,7 @@ void tmrSplit_Timer(Game& game) {
             text += HandHeading(slot) + Line(state.SplitHands[slot].ResultText);
         }
         state.ResultsText = std::move(text);
+        EndDealStatistics(game);
         StopSpeech(game);
         LoadResultsWindow(game);
     } catch (const std::exception& error) {

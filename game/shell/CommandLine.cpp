@@ -50,7 +50,12 @@ std::string UsageText() {
            "  --version          show the version\n"
            "\n"
            "VENTRA_SPEECH=log:FILE writes every spoken text to FILE instead of speaking it;\n"
-           "VENTRA_SPEECH=none keeps the game silent.\n";
+           "VENTRA_SPEECH=none keeps the game silent.\n"
+           "\n"
+           "In every window: F4 says the last text again, F5 and F6 go back and forth through\n"
+           "the last 100 texts, F7 tells how this game is going, and Control alone silences\n"
+           "the game's speech. The Options menu (Alt+O) sets the speech rate and the sounds;\n"
+           "Game, Statistics... shows this game's and all-time figures.\n";
 }
 
 std::string VersionText() {

@@ -3,8 +3,11 @@
 #include <string>
 
 #include "game/access/AboutWindow.h"
+#include "game/access/ProgramKeys.h"
 #include "game/access/ReaderWindow.h"
 #include "game/shell/GameScreenEvents.h"
+#include "game/shell/OptionsMenu.h"
+#include "game/shell/StatisticsWindow.h"
 
 namespace game {
 
@@ -28,7 +31,8 @@ Game::Game(ui::Backend& backend, settings::Store& store, VoiceFactory makeVoice)
       makeVoice(std::move(makeVoice)),
       GameScreen(backend),
       frmReader(backend),
-      frmAbout(backend) {
+      frmAbout(backend),
+      frmStatistics(backend) {
     store.onWrite = [&backend](std::string_view key, std::string_view name,
                                std::string_view value) {
         backend.Report("setting", SettingFields(key, name, value));
@@ -36,6 +40,9 @@ Game::Game(ui::Backend& backend, settings::Store& store, VoiceFactory makeVoice)
     ConnectGameScreen(*this);
     ConnectReaderWindow(*this);
     ConnectAboutWindow(*this);
+    ConnectStatisticsWindow(*this);
+    ConnectProgramKeys(*this);
+    ConnectOptionsMenu(*this);
 }
 
 }  // namespace game

@@ -10,9 +10,13 @@
 
 #include "game/access/AboutForm.h"
 #include "game/access/ReaderForm.h"
+#include "game/access/SpeechHistory.h"
 #include "game/shell/GameScreenForm.h"
 #include "game/shell/GameState.h"
 #include "game/shell/Operations.h"
+#include "game/shell/PlayerOptions.h"
+#include "game/shell/Statistics.h"
+#include "game/shell/StatisticsForm.h"
 #include "game/sound/SonivelHost.h"
 #include "platform/settings/Store.h"
 #include "platform/speech/Voice.h"
@@ -55,6 +59,13 @@ struct Game {
     // The "JFW" voice, made at its first use so that the game runs without that service.
     std::unique_ptr<speech::Voice> jfwVoice;
     ShuffleControl shuffle;
+    // What the game said last, for the review keys.
+    SpeechHistory speechHistory;
+    // The Options menu's choices, read as the main window loads.
+    PlayerOptions options;
+    // The player's statistics, and what the deal in play has added up so far.
+    Statistics statistics;
+    Tally dealTally;
     // A deal or a play command is running, perhaps pausing: play commands given meanwhile are
     // ignored, so that none acts twice on one hand.
     bool playBusy = false;
@@ -69,6 +80,7 @@ struct Game {
     GameScreenForm GameScreen;
     ReaderForm frmReader;
     AboutForm frmAbout;
+    StatisticsForm frmStatistics;
     // The wave control on GameScreen (created by its Form_Load); last, so it goes first.
     SonivelHost sonivel{backend, store};
 };

@@ -3,6 +3,8 @@
 #include "game/access/Speech.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
+#include "game/shell/OptionsMenu.h"
+#include "game/shell/StatisticsKeeping.h"
 
 namespace game {
 
@@ -10,6 +12,8 @@ void Form_Load(Game& game) {
     // Control hosting creates the wave control as the window loads; without it the game still
     // runs, and each sound reports why.
     game.sonivel.Create();
+    LoadOptions(game);
+    LoadStatistics(game);
     game.backend.SetTitle("");
     // The help document (an HTML page) keeps the backslash of the game's paths; the path layer
     // reads it as a folder separator.

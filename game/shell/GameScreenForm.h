@@ -1,5 +1,5 @@
 // The main window: four frames shown one at a time (the table, stakes, bet and results), the
-// hidden wave control's place, the Game and Help menus and the five timers.
+// hidden wave control's place, the Game, Options and Help menus and the five timers.
 #pragma once
 
 #include "platform/ui/Form.h"
@@ -46,7 +46,15 @@ public:
     ui::MenuItem& mnuGame;
     ui::MenuItem& mnuGameNew;
     ui::MenuItem& mnuGameReader;
+    ui::MenuItem& mnuGameStatistics;
     ui::MenuItem& mnuGameExit;
+    // The player's own settings; a new item goes in this list and in the constructor.
+    ui::MenuItem& mnuOptions;
+    ui::MenuItem& mnuOptionsFaster;
+    ui::MenuItem& mnuOptionsSlower;
+    ui::MenuItem& mnuOptionsLouder;
+    ui::MenuItem& mnuOptionsSofter;
+    ui::MenuItem& mnuOptionsSounds;
     ui::MenuItem& mnuHelp;
     ui::MenuItem& mnuHelpContents;
     ui::MenuItem& mnuHelpAbout;

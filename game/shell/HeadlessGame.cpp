@@ -61,10 +61,17 @@ VoiceFactory HeadlessGame::RecordingVoices() {
                 if (m_speechFails) {
                     throw speech::Error(kSpeechUnavailable);
                 }
-                if (call == speech::RecordingVoice::Call::Say) {
-                    m_backend.Report("speak", {{"reader", code}, {"text", text}});
-                } else {
-                    m_backend.Report("stopspeech", {{"reader", code}});
+                switch (call) {
+                    case speech::RecordingVoice::Call::Say:
+                        m_backend.Report("speak", {{"reader", code}, {"text", text}});
+                        break;
+                    case speech::RecordingVoice::Call::Stop:
+                        m_backend.Report("stopspeech", {{"reader", code}});
+                        break;
+                    case speech::RecordingVoice::Call::Rate:
+                        m_backend.Report("speechrate", {{"reader", code},
+                                                        {"value", std::stoi(std::string(text))}});
+                        break;
                 }
             });
     };

@@ -6,6 +6,7 @@
 #include "game/shell/BetWindow.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
+#include "game/shell/StatisticsKeeping.h"
 
 namespace game {
 
@@ -38,6 +39,7 @@ void btnStakesOK_Click(Game& game) {
         if (entry >= 0) {
             state.Stakes = (entry + 1) * kStakesStep;
         }
+        BeginGameStatistics(game);
         screen.frameStakes.SetVisible(false);
         state.Bet = 0;
         state.BetListIndex = 0;

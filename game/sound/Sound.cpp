@@ -90,6 +90,10 @@ void ShowSoundError(Game& game, HResult hr, const std::string& description) {
 }  // namespace
 
 void PlaySound(Game& game, std::string_view fileName) {
+    // Turned off in the Options menu: nothing plays, and the game goes on at once.
+    if (!game.options.soundsOn) {
+        return;
+    }
     game.backend.Report("sound", {{"file", fileName}});
     try {
         Play(game, fileName);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/files/Paths.h"
+#include "platform/mci/OutputVolume.h"
 
 namespace mci {
 namespace {
@@ -285,6 +286,7 @@ ErrorCode WaveDevice::StartSession(AudioDirection direction, std::uint64_t start
         m_session.bounded = bounded;
         m_session.cursor = start;
         m_session.repeat = opened.repeat;
+        m_session.volume = OutputVolume();
         m_session.captured = std::move(captured);
         m_session.notify = notify;
         m_session.generation = generation = ++m_generation;
@@ -432,8 +434,28 @@ void WaveDevice::FeedPlayback(Uint8* stream, std::size_t length) {
         }
         m_position = session.cursor;
     }
+    ApplyVolume(stream, frames * align);
     std::memset(stream + frames * align, m_format.bitsPerSample == 8 ? 0x80 : 0,
                 length - frames * align);
+}
+
+void WaveDevice::ApplyVolume(Uint8* stream, std::size_t bytes) const {
+    const int volume = m_session.volume;
+    if (volume >= kFullVolume) {
+        return;
+    }
+    if (m_format.bitsPerSample == 8) {
+        for (std::size_t i = 0; i < bytes; ++i) {
+            stream[i] = static_cast<Uint8>(0x80 + (stream[i] - 0x80) * volume / kFullVolume);
+        }
+        return;
+    }
+    for (std::size_t i = 0; i + 1 < bytes; i += 2) {
+        std::int16_t sample = 0;
+        std::memcpy(&sample, stream + i, 2);
+        sample = static_cast<std::int16_t>(sample * volume / kFullVolume);
+        std::memcpy(stream + i, &sample, 2);
+    }
 }
 
 void WaveDevice::TakeCapture(const Uint8* stream, std::size_t length) {

@@ -18,6 +18,7 @@
 #include "platform/mci/AudioSystem.h"
 #include "platform/mci/Command.h"
 #include "platform/mci/Mci.h"
+#include "platform/mci/OutputVolume.h"
 #include "platform/mci/WaveFile.h"
 
 namespace mci {
@@ -59,6 +60,7 @@ private:
         std::uint64_t cursor = 0;    // playback: next frame to hand over
         std::uint32_t repeat = 1;    // device frames for each frame of the sound
         std::uint32_t repeated = 0;  // device frames given (or seen) of the current frame
+        int volume = kFullVolume;    // playback: percent of the recorded level (OutputVolume)
         std::vector<std::uint8_t> captured;
         NotifyTarget* notify = nullptr;
         std::uint64_t generation = 0;
@@ -88,6 +90,8 @@ private:
     static void PlaybackCallback(void* userdata, Uint8* stream, int length);
     static void CaptureCallback(void* userdata, Uint8* stream, int length);
     void FeedPlayback(Uint8* stream, std::size_t length);
+    // Scales the first `bytes` of a playback buffer to the session's volume.
+    void ApplyVolume(Uint8* stream, std::size_t bytes) const;
     void TakeCapture(const Uint8* stream, std::size_t length);
 
     std::uint64_t Frames() const { return m_usedBytes / m_format.BlockAlign(); }

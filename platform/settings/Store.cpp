@@ -116,6 +116,21 @@ void Store::Set(std::string_view key, std::string_view name, std::string_view va
     }
 }
 
+void Store::SetValues(std::string_view key, const std::vector<NamedValue>& values) {
+    Tree::CheckedKey(key);
+    Modify([&](Tree& tree) {
+        for (const auto& [name, value] : values) {
+            tree.Set(key, name, value);
+        }
+        return !values.empty();
+    });
+    if (onWrite) {
+        for (const auto& [name, value] : values) {
+            onWrite(key, name, value);
+        }
+    }
+}
+
 void Store::DeleteTree(std::string_view key) {
     Tree::CheckedKey(key);
     Modify([&](Tree& tree) { return tree.DeleteTree(key); });

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace settings {
@@ -37,6 +38,9 @@ public:
     // program holds the lock for longer than lockWait; std::invalid_argument for an empty key
     // path.
     void Set(std::string_view key, std::string_view name, std::string_view value);
+    // Set for several values of one key, written in one go; onWrite is called for each.
+    using NamedValue = std::pair<std::string, std::string>;
+    void SetValues(std::string_view key, const std::vector<NamedValue>& values);
     // Removes a key, its values and every key below it. Missing keys are not an error.
     void DeleteTree(std::string_view key);
     // Names of the keys directly below `key` ("" for the top level), sorted.

@@ -14,6 +14,7 @@ class SilentVoice : public Voice {
 public:
     void Say(std::string_view) override {}
     void Stop() override {}
+    void SetRate(int) override {}
 };
 
 }  // namespace
@@ -53,6 +54,13 @@ void RecordingVoice::Stop() {
         throw Error("Speech service unavailable");
     }
     m_sink(Call::Stop, {});
+}
+
+void RecordingVoice::SetRate(int percent) {
+    if (m_fail) {
+        throw Error("Speech service unavailable");
+    }
+    m_sink(Call::Rate, std::to_string(percent));
 }
 
 }  // namespace speech

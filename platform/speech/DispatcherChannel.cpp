@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "platform/speech/Utf8.h"
@@ -172,7 +173,7 @@ void DispatcherChannel::Run() {
 void DispatcherChannel::Serve(Connection& connection, std::unique_lock<std::mutex>& lock) {
     while (true) {
         const auto due = [this] {
-            return m_quit || m_cancel || (m_speaking && m_finished.count(*m_speaking)) ||
+            return m_quit || m_cancel || m_rate || (m_speaking && m_finished.count(*m_speaking)) ||
                    (!m_speaking && !m_queue.empty());
         };
         while (!m_changed.wait_for(lock, kLivenessCheck, due)) {
@@ -197,6 +198,18 @@ void DispatcherChannel::Serve(Connection& connection, std::unique_lock<std::mute
             m_callStarted.reset();
             if (result != 0) {
                 return Fail("speech-dispatcher did not cancel speech", lock);
+            }
+            continue;
+        }
+        if (m_rate) {
+            const int rate = *std::exchange(m_rate, std::nullopt);
+            m_callStarted = Clock::now();
+            lock.unlock();
+            const int result = spd_set_voice_rate(connection.Get(), rate);
+            lock.lock();
+            m_callStarted.reset();
+            if (result != 0) {
+                return Fail("speech-dispatcher refused the speech rate", lock);
             }
             continue;
         }
@@ -251,6 +264,12 @@ void DispatcherChannel::Stop() {
     std::lock_guard lock(m_mutex);
     m_queue.clear();
     m_cancel = true;
+    m_changed.notify_all();
+}
+
+void DispatcherChannel::SetRate(int rate) {
+    std::lock_guard lock(m_mutex);
+    m_rate = rate;
     m_changed.notify_all();
 }
 

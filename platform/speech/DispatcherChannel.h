@@ -38,6 +38,8 @@ public:
     void Say(std::string text);
     // Drops the queued texts and cancels the one being spoken.
     void Stop();
+    // The connection's rate (-100 to 100) for the texts sent from now on.
+    void SetRate(int rate);
     // Tells the worker to close the connection and end, and waits up to `bound` for it. A worker
     // stuck in libspeechd is left to finish on its own.
     void Close(std::chrono::milliseconds bound);
@@ -66,6 +68,7 @@ private:
     std::optional<std::size_t> m_speaking;  // the message id sent last and not yet finished
     std::set<std::size_t> m_finished;       // ids whose END/CANCEL arrived
     bool m_cancel = false;
+    std::optional<int> m_rate;  // a rate the server has yet to be told
     bool m_quit = false;
     bool m_ended = false;
     std::optional<Clock::time_point> m_callStarted;  // set while inside libspeechd

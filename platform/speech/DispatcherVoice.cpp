@@ -1,5 +1,7 @@
 #include "platform/speech/DispatcherVoice.h"
 
+#include <algorithm>
+
 namespace speech {
 namespace {
 
@@ -39,6 +41,9 @@ DispatcherChannel& DispatcherVoice::Channel() {
     // failure shows at one of the next calls.
     m_lastAttempt = now;
     m_channel = DispatcherChannel::Open();
+    if (m_rate) {
+        m_channel->SetRate(*m_rate);
+    }
     return *m_channel;
 }
 
@@ -50,6 +55,20 @@ void DispatcherVoice::Say(std::string_view text) {
 void DispatcherVoice::Stop() {
     std::lock_guard lock(m_mutex);
     Channel().Stop();
+}
+
+void DispatcherVoice::SetRate(int percent) {
+    std::lock_guard lock(m_mutex);
+    m_rate = DispatcherRate(percent);
+    if (m_channel) {
+        m_channel->SetRate(*m_rate);
+    }
+}
+
+int DispatcherRate(int percent) {
+    return (std::clamp(percent, RatePercent::kSlowest, RatePercent::kFastest) -
+            RatePercent::kUsual) *
+           2;
 }
 
 }  // namespace speech

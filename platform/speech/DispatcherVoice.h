@@ -4,6 +4,7 @@
 #include <chrono>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "platform/speech/DispatcherChannel.h"
@@ -23,6 +24,8 @@ public:
 
     void Say(std::string_view text) override;
     void Stop() override;
+    // Kept for every connection from now on; never connects by itself.
+    void SetRate(int percent) override;
 
 private:
     // The working channel, opening one when there is none; never waits for the connection.
@@ -33,7 +36,11 @@ private:
     std::mutex m_mutex;
     std::shared_ptr<DispatcherChannel> m_channel;
     std::chrono::steady_clock::time_point m_lastAttempt;
-    std::string m_failure;  // why the last attempt failed; empty while none has
+    std::string m_failure;      // why the last attempt failed; empty while none has
+    std::optional<int> m_rate;  // speech-dispatcher's rate, once one was set
 };
+
+// speech-dispatcher's rate for a RatePercent: -100 to 100, 0 being the server's usual rate.
+int DispatcherRate(int percent);
 
 }  // namespace speech

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string_view>
 
 namespace speech {
@@ -19,8 +20,9 @@ public:
     static EspeakEngine& Instance();
 
     int SampleRate() const { return m_sampleRate; }
-    // Synthesises the whole text (UTF-8, or 8-bit when it is not valid UTF-8) into `sink`.
-    void Synthesize(std::string_view text, const Sink& sink);
+    // Synthesises the whole text (UTF-8, or 8-bit when it is not valid UTF-8) into `sink`, at
+    // `wordsPerMinute` (see WordsPerMinute), or at the synthesiser's own rate when none is given.
+    void Synthesize(std::string_view text, std::optional<int> wordsPerMinute, const Sink& sink);
 
     EspeakEngine(const EspeakEngine&) = delete;
     EspeakEngine& operator=(const EspeakEngine&) = delete;
@@ -31,6 +33,12 @@ private:
 
     std::mutex m_mutex;
     int m_sampleRate = 0;
+    int m_ownRate = 0;      // the synthesiser's rate before anyone set one
+    int m_currentRate = 0;  // the rate it has now
 };
+
+// eSpeak NG's rate in words a minute for a RatePercent: 50 is its usual 175, 0 its slowest 80 and
+// 100 its fastest 450, in straight lines between them.
+int WordsPerMinute(int percent);
 
 }  // namespace speech

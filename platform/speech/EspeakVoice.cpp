@@ -31,6 +31,11 @@ void EspeakVoice::Stop() {
     m_output.Clear();
 }
 
+void EspeakVoice::SetRate(int percent) {
+    std::lock_guard lock(m_mutex);
+    m_wordsPerMinute = WordsPerMinute(percent);
+}
+
 void EspeakVoice::Run() {
     std::unique_lock lock(m_mutex);
     while (true) {
@@ -41,9 +46,10 @@ void EspeakVoice::Run() {
         const std::string text = std::move(m_queue.front());
         m_queue.pop_front();
         const std::uint64_t generation = m_generation;
+        const std::optional<int> wordsPerMinute = m_wordsPerMinute;
         lock.unlock();
         try {
-            m_engine.Synthesize(text, [&](const short* samples, std::size_t count) {
+            m_engine.Synthesize(text, wordsPerMinute, [&](const short* samples, std::size_t count) {
                 // Checked under the lock, so no block of a stopped text reaches the device
                 // after Stop has cleared it.
                 std::lock_guard blockLock(m_mutex);

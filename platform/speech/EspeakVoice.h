@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -25,6 +26,8 @@ public:
     // Drops pending texts and the samples queued for playback; synthesised samples cannot be
     // taken back from eSpeak NG, so they are cut off at the device.
     void Stop() override;
+    // From the next text on.
+    void SetRate(int percent) override;
 
 private:
     void Run();
@@ -35,6 +38,7 @@ private:
     std::condition_variable m_changed;
     std::deque<std::string> m_queue;
     std::uint64_t m_generation = 0;  // counts Stops; a text from an older generation is abandoned
+    std::optional<int> m_wordsPerMinute;  // once a rate was set
     bool m_quit = false;
     std::thread m_worker;
 };

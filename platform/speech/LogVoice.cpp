@@ -61,4 +61,8 @@ void LogVoice::Stop() {
     WriteLine("stop\t" + std::string(ReaderCode(m_reader)) + "\n");
 }
 
+void LogVoice::SetRate(int percent) {
+    WriteLine("rate\t" + std::string(ReaderCode(m_reader)) + "\t" + std::to_string(percent) + "\n");
+}
+
 }  // namespace speech

@@ -21,6 +21,16 @@ public:
     virtual void Say(std::string_view text) = 0;
     // Cuts off the current text and everything queued. Throws Error.
     virtual void Stop() = 0;
+    // Sets how fast the texts said from now on are spoken, as a percentage of the back end's
+    // range (RatePercent). Until it is called the back end keeps its own rate. Throws Error.
+    virtual void SetRate(int percent) = 0;
+};
+
+// A speaking rate: 0 the slowest, 50 the back end's usual rate, 100 the fastest.
+struct RatePercent {
+    static constexpr int kSlowest = 0;
+    static constexpr int kUsual = 50;
+    static constexpr int kFastest = 100;
 };
 
 // The two readers the game knows, by their codes.
@@ -44,11 +54,13 @@ std::unique_ptr<Voice> CreateVoice(Reader reader);
 // service would.
 class RecordingVoice : public Voice {
 public:
-    enum class Call { Say, Stop };
+    enum class Call { Say, Stop, Rate };
     explicit RecordingVoice(std::function<void(Call, std::string_view)> sink)
         : m_sink(std::move(sink)) {}
     void Say(std::string_view text) override;
     void Stop() override;
+    // Passes the percent in decimal digits.
+    void SetRate(int percent) override;
     void Fail(bool fail) { m_fail = fail; }
 
 private:

@@ -9,6 +9,7 @@
 
 #include "platform/json/Json.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/KeyCodes.h"
 #include "platform/ui/MessageBox.h"
 
 namespace ui {
@@ -61,6 +62,16 @@ public:
         return true;
     }
 
+    // --- Keys of the whole program ---
+    // What a key means in every window of the program once the focused control's handler has
+    // left it alone (after the window's own keys, such as Enter and F1, have not taken it):
+    // returns true when the key must go no further.
+    using ApplicationKeys = std::function<bool(int keyCode, Modifiers modifiers)>;
+    void SetApplicationKeys(ApplicationKeys keys) { m_applicationKeys = std::move(keys); }
+    bool TakeApplicationKey(int keyCode, Modifiers modifiers) const {
+        return m_applicationKeys && m_applicationKeys(keyCode, modifiers);
+    }
+
     // --- Modal message box ---
     virtual Answer ShowMessageBox(const MessageBoxRequest& request) = 0;
 
@@ -86,6 +97,7 @@ public:
 private:
     std::string m_title;
     std::string m_helpFile;
+    ApplicationKeys m_applicationKeys;
 };
 
 }  // namespace ui

@@ -27,6 +27,14 @@ inline constexpr int LetterA = 65;  // 'A'..'Z' are 65..90, whatever the Shift s
 inline constexpr int F1 = 112;
 inline constexpr int F2 = 113;
 inline constexpr int F3 = 114;
+inline constexpr int F4 = 115;
+inline constexpr int F5 = 116;
+inline constexpr int F6 = 117;
+inline constexpr int F7 = 118;
+inline constexpr int F8 = 119;
+inline constexpr int F9 = 120;
+inline constexpr int F10 = 121;
+inline constexpr int F11 = 122;
 inline constexpr int F12 = 123;
 
 }  // namespace ui::vk

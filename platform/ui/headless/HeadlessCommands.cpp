@@ -311,6 +311,8 @@ void HeadlessBackend::DefaultKeyAction(Form& form, Control* control, const KeyPr
         OpenHelpFile();
         return;
     }
+    if (TakeApplicationKey(key.code, key.modifiers))
+        return;
     if (control == nullptr)
         return;
     if (key.code == vk::Space && control->Kind() == ControlKind::Button) {

@@ -20,23 +20,16 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-constexpr std::array<std::pair<std::string_view, int>, 16> kNamedKeys{{
-    {"Enter", vk::Return},
-    {"Space", vk::Space},
-    {"Tab", vk::Tab},
-    {"Escape", vk::Escape},
-    {"F1", vk::F1},
-    {"F2", vk::F2},
-    {"F3", vk::F3},
-    {"Delete", vk::Delete},
-    {"Left", vk::Left},
-    {"Right", vk::Right},
-    {"Up", vk::Up},
-    {"Down", vk::Down},
-    {"PageUp", vk::PageUp},
-    {"PageDown", vk::PageDown},
-    {"Home", vk::Home},
-    {"End", vk::End},
+constexpr std::array<std::pair<std::string_view, int>, 26> kNamedKeys{{
+    {"Enter", vk::Return},  {"Space", vk::Space},   {"Tab", vk::Tab},
+    {"Escape", vk::Escape}, {"F1", vk::F1},         {"F2", vk::F2},
+    {"F3", vk::F3},         {"F4", vk::F4},         {"F5", vk::F5},
+    {"F6", vk::F6},         {"F7", vk::F7},         {"F8", vk::F8},
+    {"F9", vk::F9},         {"F10", vk::F10},       {"F11", vk::F11},
+    {"F12", vk::F12},       {"Ctrl", vk::Control},  {"Delete", vk::Delete},
+    {"Left", vk::Left},     {"Right", vk::Right},   {"Up", vk::Up},
+    {"Down", vk::Down},     {"PageUp", vk::PageUp}, {"PageDown", vk::PageDown},
+    {"Home", vk::Home},     {"End", vk::End},
 }};
 
 constexpr std::array<std::pair<std::string_view, Modifiers>, 3> kModifiers{{

@@ -16,7 +16,7 @@ bool Press(Control* button) {
 
 }  // namespace
 
-bool TakeFormKey(Form& form, const Control* focused, int code) {
+bool TakeFormKey(Form& form, const Control* focused, int code, Modifiers modifiers) {
     switch (code) {
         case vk::Return:
             return focused != nullptr && focused->Kind() != ControlKind::Button &&
@@ -28,8 +28,12 @@ bool TakeFormKey(Form& form, const Control* focused, int code) {
             RunHandler("help", [&] { opened = form.GetBackend().OpenHelpFile(); });
             return opened;
         }
-        default:
-            return false;
+        default: {
+            bool taken = false;
+            RunHandler("key",
+                       [&] { taken = form.GetBackend().TakeApplicationKey(code, modifiers); });
+            return taken;
+        }
     }
 }
 

@@ -413,7 +413,7 @@ bool FormWindow::DeliverKey(Control* control, int pressed, Modifiers modifiers) 
             return false;  // the handler kept the key from its default action
         }
     }
-    return !TakeFormKey(m_form, control, pressed);
+    return !TakeFormKey(m_form, control, pressed, modifiers);
 }
 
 void FormWindow::OnCharHook(wxKeyEvent& event) {

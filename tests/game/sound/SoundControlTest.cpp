@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -14,6 +16,7 @@
 #include "game/shell/GameScreen.h"
 #include "game/sound/Sound.h"
 #include "platform/automation/ObjectLoader.h"
+#include "platform/mci/OutputVolume.h"
 #include "tests/game/shell/Scenario.h"
 #include "tests/wavecontrol/WavFiles.h"
 
@@ -180,6 +183,34 @@ TEST_F(SoundControl, TheControlsDialogsAreMessageBoxes) {
         scenario.Events("msgbox"),
         std::vector<std::string>{
             R"({"t":0,"ev":"msgbox","title":"About Morvane Wave Control","text":"Morvane Wave Control, Version 1.0\r\nPlays, records and edits WAV files.","buttons":"ok","icon":"none"})"});
+}
+
+// The 16-bit samples' bytes scaled to `percent`, as the output volume scales them.
+std::string Scaled(const std::string& samples, int percent) {
+    std::string scaled = samples;
+    for (std::size_t i = 0; i + 1 < scaled.size(); i += 2) {
+        std::int16_t sample = 0;
+        std::memcpy(&sample, scaled.data() + i, 2);
+        sample = static_cast<std::int16_t>(sample * percent / 100);
+        std::memcpy(scaled.data() + i, &sample, 2);
+    }
+    return scaled;
+}
+
+TEST_F(SoundControl, TheChosenLevelReachesTheControlAndOffPlaysNothing) {
+    InstallLibrary();
+    const std::string samples = WriteSound("hit.wav", 2000, 3);
+    Run("setting Ventrelle Options SoundVolume \"40\"\nstart\n",
+        [](Game& game) { PlaySound(game, "\\hit.wav"); });
+    EXPECT_NE(Played().find(Scaled(samples, 40)), std::string::npos) << "played at 40 percent";
+    EXPECT_EQ(Played().find(samples), std::string::npos);
+
+    ::setenv("SDL_DISKAUDIOFILE", (scenario.Folder() / "off.raw").c_str(), 1);
+    Run("setting Ventrelle Options Sounds \"Off\"\nstart\n",
+        [](Game& game) { PlaySound(game, "\\hit.wav"); });
+    EXPECT_TRUE(scenario.Events("sound").empty());
+    EXPECT_FALSE(std::filesystem::exists(scenario.Folder() / "off.raw")) << "no device opened";
+    mci::SetOutputVolume(mci::kFullVolume);
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <thread>
 
 #include "platform/mci/Mci.h"
+#include "platform/mci/OutputVolume.h"
 #include "tests/platform/files/ScopedEnv.h"
 #include "tests/platform/files/TimeOf.h"
 #include "tests/platform/mci/TestSupport.h"
@@ -402,6 +404,43 @@ TEST_F(WaveDeviceTest, CommandsWithNotifyPostSuccessAndCloseAllClosesEverything)
     EXPECT_EQ(Send("status m mode wait").error, mci::ErrInvalidDeviceName);
     EXPECT_EQ(notices.Flags(),
               (std::vector<std::uint32_t>{mci::NotifySuccessful, mci::NotifySuccessful}));
+}
+
+// 16-bit samples of a loud, never-silent wave, scaled to `percent` as the output volume does.
+Bytes LoudWave(int percent) {
+    Bytes bytes;
+    for (int i = 0; i < 3000; ++i) {
+        const auto sample = static_cast<std::int16_t>((i % 7 - 3) * 2000 + 500);
+        const auto scaled = static_cast<std::int16_t>(sample * percent / 100);
+        bytes.push_back(static_cast<std::uint8_t>(scaled & 0xff));
+        bytes.push_back(static_cast<std::uint8_t>((scaled >> 8) & 0xff));
+    }
+    return bytes;
+}
+
+TEST_F(WaveDeviceTest, TheOutputVolumeScalesWhatIsPlayedAndLeavesTheFileAlone) {
+    OpenWave("loud", {1, 8000, 16}, LoudWave(100));
+    mci::SetOutputVolume(40);
+    EXPECT_EQ(mci::OutputVolume(), 40);
+    ASSERT_EQ(Send("play loud wait").error, mci::Ok);
+    EXPECT_NE(mci_test::Find(Output(), LoudWave(40)), std::string::npos);
+    EXPECT_EQ(mci_test::Find(Output(), LoudWave(100)), std::string::npos);
+
+    // Eight-bit sound is centred on 128.
+    const Bytes eight = Pattern(3000);
+    Bytes softer;
+    for (const std::uint8_t byte : eight) {
+        softer.push_back(static_cast<std::uint8_t>(0x80 + (byte - 0x80) * 40 / 100));
+    }
+    OpenWave("eight", {1, 8000, 8}, eight);
+    ASSERT_EQ(Send("play eight wait").error, mci::Ok);
+    EXPECT_NE(mci_test::Find(Output(), softer), std::string::npos);
+
+    // Back at full volume the same open sound plays as recorded.
+    mci::SetOutputVolume(250);
+    EXPECT_EQ(mci::OutputVolume(), mci::kFullVolume);
+    ASSERT_EQ(Send("play loud from 0 wait").error, mci::Ok);
+    EXPECT_NE(mci_test::Find(Output(), LoudWave(100)), std::string::npos);
 }
 
 }  // namespace

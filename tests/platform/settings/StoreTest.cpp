@@ -270,4 +270,20 @@ TEST_F(StoreTest, AnUnwritableFolderThrowsSystemError) {
     EXPECT_THROW(store.Set("A", "x", "1"), std::system_error);
 }
 
+TEST_F(StoreTest, SetValuesWritesSeveralValuesOfAKeyAndReportsEach) {
+    std::vector<std::string> reported;
+    m_store.onWrite = [&](std::string_view key, std::string_view name, std::string_view value) {
+        reported.push_back(std::string(key) + "|" + std::string(name) + "=" + std::string(value));
+    };
+    m_store.Set("App/Figures", "Kept", "1");
+    m_store.SetValues("App/Figures", {{"Won", "5"}, {"Lost", "-6"}, {"Kept", "2"}});
+    const Store other(m_file);
+    EXPECT_EQ(other.Get("app/figures", "won"), "5");
+    EXPECT_EQ(other.Get("App/Figures", "Lost"), "-6");
+    EXPECT_EQ(other.Get("App/Figures", "Kept"), "2");
+    EXPECT_EQ(reported, (std::vector<std::string>{"App/Figures|Kept=1", "App/Figures|Won=5",
+                                                  "App/Figures|Lost=-6", "App/Figures|Kept=2"}));
+    EXPECT_THROW(m_store.SetValues("", {{"a", "b"}}), std::invalid_argument);
+}
+
 }  // namespace

@@ -339,4 +339,12 @@ TEST(DispatcherVoice, AServerThatNeverAnswersNeverHoldsUpTheCaller) {
     EXPECT_TRUE(reported) << "the silent service was never reported";
 }
 
+TEST_F(WithPrivateServer, TheRateIsSetForThisClientBeforeItsNextText) {
+    voice->SetRate(70);
+    voice->Say("kilo at a faster rate");
+    ASSERT_TRUE(WaitFor(
+        [&] { return server.Received("kilo at a faster rate") != std::string::npos; }, 10s));
+    EXPECT_TRUE(server.Logged("SET SELF RATE 40") || server.Logged("set self rate 40"));
+}
+
 }  // namespace

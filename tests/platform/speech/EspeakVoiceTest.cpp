@@ -137,4 +137,18 @@ TEST(EspeakVoice, WithoutAnAudioDeviceTextsAreDroppedQuietly) {
               std::string::npos);
 }
 
+TEST(EspeakVoice, AFasterRateSaysTheSentenceInLessTime) {
+    TempFolder folder;
+    const std::size_t usual = OneSentence(folder);
+    const auto file = folder / "fast.raw";
+    auto voice = DiskVoice(file);
+    voice->SetRate(speech::RatePercent::kFastest);
+    voice->Say(kSentence);
+    const std::size_t fast = LoudCounter(file).Settled();
+    ASSERT_GT(fast, 0u);
+    EXPECT_LT(fast, usual * 6 / 10);
+    // The synthesiser is shared: a voice that never chose a rate still speaks at the usual one.
+    EXPECT_NEAR(static_cast<double>(OneSentence(folder)), usual, 0.05 * usual);
+}
+
 }  // namespace

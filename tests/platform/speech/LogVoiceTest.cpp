@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/speech/DispatcherVoice.h"
+#include "platform/speech/EspeakEngine.h"
 #include "platform/speech/LogVoice.h"
 #include "platform/speech/Voice.h"
 #include "tests/support/TempFolder.h"
@@ -70,6 +72,48 @@ TEST(RecordingVoice, HandsCallsToTheSinkOrFailsLikeAMissingService) {
     voice.Fail(false);
     voice.Say("two");
     EXPECT_EQ(calls, (std::vector<std::string>{"say:one", "stop:", "say:two"}));
+}
+
+TEST(LogVoice, TheRateIsWrittenAsItsOwnLine) {
+    TempFolder folder;
+    const auto log = folder / "speech.log";
+    setenv("VENTRA_SPEECH", ("log:" + log.string()).c_str(), 1);
+    auto we = CreateVoice(Reader::We);
+    we->SetRate(60);
+    we->Say("faster");
+    EXPECT_EQ(ReadFile(log), "rate\tWE\t60\nspeak\tWE\tfaster\n");
+    setenv("VENTRA_SPEECH", "none", 1);
+    CreateVoice(Reader::Jfw)->SetRate(10);
+}
+
+TEST(RecordingVoice, HandsTheRateOverInDigitsOrFails) {
+    std::vector<std::string> rates;
+    speech::RecordingVoice voice([&](speech::RecordingVoice::Call call, std::string_view text) {
+        if (call == speech::RecordingVoice::Call::Rate) {
+            rates.emplace_back(text);
+        }
+    });
+    voice.SetRate(0);
+    voice.SetRate(100);
+    voice.Fail(true);
+    EXPECT_THROW(voice.SetRate(50), speech::Error);
+    EXPECT_EQ(rates, (std::vector<std::string>{"0", "100"}));
+}
+
+TEST(SpeechRate, PercentMapsOntoEachBackEndsRange) {
+    EXPECT_EQ(speech::DispatcherRate(speech::RatePercent::kSlowest), -100);
+    EXPECT_EQ(speech::DispatcherRate(speech::RatePercent::kUsual), 0);
+    EXPECT_EQ(speech::DispatcherRate(60), 20);
+    EXPECT_EQ(speech::DispatcherRate(speech::RatePercent::kFastest), 100);
+    EXPECT_EQ(speech::DispatcherRate(-5), -100);
+    EXPECT_EQ(speech::DispatcherRate(300), 100);
+    EXPECT_EQ(speech::WordsPerMinute(speech::RatePercent::kSlowest), 80);
+    EXPECT_EQ(speech::WordsPerMinute(speech::RatePercent::kUsual), 175);
+    EXPECT_EQ(speech::WordsPerMinute(speech::RatePercent::kFastest), 450);
+    EXPECT_EQ(speech::WordsPerMinute(-1), 80);
+    EXPECT_EQ(speech::WordsPerMinute(101), 450);
+    EXPECT_LT(speech::WordsPerMinute(49), speech::WordsPerMinute(50));
+    EXPECT_GT(speech::WordsPerMinute(51), speech::WordsPerMinute(50));
 }
 
 }  // namespace

@@ -222,5 +222,24 @@ TEST(HeadlessInput, InputBeforeAnyFormIsShownIsAnError) {
     EXPECT_EQ(harness.Lines().back(), R"({"t":0,"ev":"error","text":"line 1: no form is shown"})");
 }
 
+TEST(HeadlessInput, KeysTheControlLeavesGoToTheProgramsKeys) {
+    Harness harness("start\nkey F4 F12 Ctrl Shift+F6\nfocus lstA\nkey F5 Tab\n");
+    MainForm main(harness.backend);
+    std::vector<int> taken;
+    harness.backend.SetApplicationKeys([&](int code, Modifiers modifiers) {
+        taken.push_back(Has(modifiers, Modifiers::Shift) ? -code : code);
+        return code != vk::Tab;
+    });
+    main.lstA.onKeyDown = [&](int& keyCode, Modifiers) {
+        if (keyCode == vk::F5) {
+            keyCode = vk::None;
+        }
+    };
+    EXPECT_EQ(RunOnMain(harness, main), 0);
+    // Tab keeps its meaning: it never reaches the program's keys.
+    EXPECT_EQ(taken, (std::vector<int>{vk::F4, vk::F12, vk::Control, -vk::F6}));
+    EXPECT_EQ(main.form.ActiveControl(), &main.btnOK);
+}
+
 }  // namespace
 }  // namespace ui

@@ -76,5 +76,20 @@ TEST_F(FormKeysTest, AltLettersOfButtonsAndMenusBelongToTheWindow) {
     EXPECT_FALSE(IsWindowAccessKey(form, 'O'));
 }
 
+TEST_F(FormKeysTest, OtherKeysGoToTheProgramsKeysWithTheirModifiers) {
+    EXPECT_FALSE(TakeFormKey(form, &text, vk::F4));
+    std::vector<std::string> seen;
+    backend.SetApplicationKeys([&](int code, Modifiers modifiers) {
+        seen.push_back(std::to_string(code) + (Has(modifiers, Modifiers::Ctrl) ? "+ctrl" : ""));
+        return code == vk::F4;
+    });
+    EXPECT_TRUE(TakeFormKey(form, &text, vk::F4));
+    EXPECT_FALSE(TakeFormKey(form, nullptr, vk::F5, Modifiers::Ctrl));
+    // The window's own keys come first.
+    form.SetCancelButton(cancel);
+    EXPECT_TRUE(TakeFormKey(form, &text, vk::Escape));
+    EXPECT_EQ(seen, (std::vector<std::string>{"115", "116+ctrl"}));
+}
+
 }  // namespace
 }  // namespace ui::wx
