@@ -9,13 +9,13 @@
 
 #include <vector>
 
+#include "platform/ui/Naming.h"
 #include "platform/ui/wx/ControlLabels.h"
 #include "platform/ui/wx/FormKeys.h"
 #include "platform/ui/wx/Guard.h"
 #include "platform/ui/wx/KeyMap.h"
 #include "platform/ui/wx/Layout.h"
 #include "platform/ui/wx/ListEnter.h"
-#include "platform/ui/wx/Naming.h"
 #include "platform/ui/wx/PlainLabel.h"
 #include "platform/ui/wx/QuietText.h"
 #include "platform/ui/wx/Text.h"
