@@ -2,8 +2,9 @@
 // name, not its interpreter's), at most 15 bytes.
 #pragma once
 
-#include <string>
 #include <sys/types.h>
+
+#include <string>
 
 namespace a11y {
 

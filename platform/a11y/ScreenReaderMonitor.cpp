@@ -76,8 +76,7 @@ ScreenReaderMonitor::ScreenReaderMonitor(Listener onChange, MonitorOptions optio
     : m_impl(std::make_unique<Impl>(std::move(onChange), std::move(options.processNames))) {
     m_impl->thread = std::thread([impl = m_impl.get()] { impl->Run(); });
     std::unique_lock lock(m_impl->mutex);
-    m_impl->lookedChanged.wait_for(lock, options.firstLookLimit,
-                                   [this] { return m_impl->looked; });
+    m_impl->lookedChanged.wait_for(lock, options.firstLookLimit, [this] { return m_impl->looked; });
     m_impl->notify = true;
 }
 

@@ -21,7 +21,8 @@ void ScreenReaderSigns::ReaderProcessConnected(std::string uniqueName) {
 }
 
 void ScreenReaderSigns::ConnectionClosed(std::string_view uniqueName) {
-    if (const auto found = m_readerConnections.find(uniqueName); found != m_readerConnections.end()) {
+    if (const auto found = m_readerConnections.find(uniqueName);
+        found != m_readerConnections.end()) {
         m_readerConnections.erase(found);
     }
 }

@@ -237,7 +237,8 @@ void SessionBusWatch::OnStatusChanged(const std::string& sender, GVariant* param
             m_signs.StatusRead(sender, enabled != FALSE);
         }
         for (const gchar** name = invalidated; *name != nullptr; ++name) {
-            if (std::string_view(*name) == kScreenReaderEnabled && sender == m_signs.StatusOwner()) {
+            if (std::string_view(*name) == kScreenReaderEnabled &&
+                sender == m_signs.StatusOwner()) {
                 ReadStatus();
             }
         }

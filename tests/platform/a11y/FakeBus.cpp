@@ -39,8 +39,8 @@ GVariant* CallBus(GDBusConnection* connection, const char* method, GVariant* arg
                   const char* replyType) {
     GError* error = nullptr;
     GVariant* reply = g_dbus_connection_call_sync(connection, kBus, kBusPath, kBus, method, args,
-                                                  G_VARIANT_TYPE(replyType),
-                                                  G_DBUS_CALL_FLAGS_NONE, -1, nullptr, &error);
+                                                  G_VARIANT_TYPE(replyType), G_DBUS_CALL_FLAGS_NONE,
+                                                  -1, nullptr, &error);
     if (reply == nullptr) {
         Fail(method, error);
     }
@@ -140,10 +140,8 @@ FakeStatus::FakeStatus(Role role, bool screenReaderEnabled)
     m_peer.Run([this] {
         GError* error = nullptr;
         GDBusNodeInfo* node = g_dbus_node_info_new_for_xml(kStatusXml, &error);
-        static const GDBusInterfaceVTable vtable{&FakeStatus::OnMethodCall,
-                                                 &FakeStatus::OnGetProperty,
-                                                 &FakeStatus::OnSetProperty,
-                                                 {}};
+        static const GDBusInterfaceVTable vtable{
+            &FakeStatus::OnMethodCall, &FakeStatus::OnGetProperty, &FakeStatus::OnSetProperty, {}};
         m_registration = g_dbus_connection_register_object(
             m_peer.Connection(), kA11yBusPath, node->interfaces[0], &vtable, this, nullptr, &error);
         g_dbus_node_info_unref(node);
@@ -157,9 +155,8 @@ FakeStatus::FakeStatus(Role role, bool screenReaderEnabled)
 FakeStatus::~FakeStatus() {
     if (m_role == Role::Owner) {
         m_peer.Release(kA11yBus);
-        m_peer.Run([this] {
-            g_dbus_connection_unregister_object(m_peer.Connection(), m_registration);
-        });
+        m_peer.Run(
+            [this] { g_dbus_connection_unregister_object(m_peer.Connection(), m_registration); });
     }
 }
 

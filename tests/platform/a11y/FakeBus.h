@@ -3,10 +3,10 @@
 #pragma once
 
 #include <gio/gio.h>
+#include <sys/types.h>
 
 #include <functional>
 #include <string>
-#include <sys/types.h>
 #include <thread>
 
 namespace a11y::test {

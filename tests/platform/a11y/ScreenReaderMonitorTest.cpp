@@ -1,7 +1,5 @@
 // The monitor on a private session bus of its own (each case runs under dbus-run-session): the
 // accessibility bus's status and screen-reader processes, at the first look and while it runs.
-#include "platform/a11y/ScreenReaderMonitor.h"
-
 #include <gtest/gtest.h>
 
 #include <condition_variable>
@@ -9,6 +7,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/a11y/ScreenReaderMonitor.h"
 #include "tests/platform/a11y/FakeBus.h"
 
 namespace a11y {

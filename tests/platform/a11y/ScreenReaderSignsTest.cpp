@@ -1,6 +1,6 @@
-#include "platform/a11y/ScreenReaderSigns.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/a11y/ScreenReaderSigns.h"
 
 namespace a11y {
 namespace {
