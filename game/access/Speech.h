@@ -15,6 +15,11 @@ struct Game;
 // one; "WE": non-empty texts; anything else: silence).
 void Speak(Game& game, std::string_view text);
 
+// Says, through the chosen reader's voice, what a screen reader would say about the windows:
+// queued behind the game's own speech, never part of it. A voice that fails stays quiet here
+// (the game's own speech reports it).
+void SayForScreenReader(Game& game, std::string_view text);
+
 // Cuts off what the chosen reader is saying and everything it has queued.
 void StopSpeech(Game& game);
 

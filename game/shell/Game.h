@@ -10,6 +10,7 @@
 
 #include "game/access/AboutForm.h"
 #include "game/access/ReaderForm.h"
+#include "game/access/SelfVoicing.h"
 #include "game/shell/GameScreenForm.h"
 #include "game/shell/GameState.h"
 #include "game/shell/Operations.h"
@@ -69,6 +70,8 @@ struct Game {
     GameScreenForm GameScreen;
     ReaderForm frmReader;
     AboutForm frmAbout;
+    // Voices the windows while no screen reader does.
+    SelfVoicing selfVoicing{*this};
     // The wave control on GameScreen (created by its Form_Load); last, so it goes first.
     SonivelHost sonivel{backend, store};
 };

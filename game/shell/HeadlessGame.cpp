@@ -61,10 +61,16 @@ VoiceFactory HeadlessGame::RecordingVoices() {
                 if (m_speechFails) {
                     throw speech::Error(kSpeechUnavailable);
                 }
-                if (call == speech::RecordingVoice::Call::Say) {
-                    m_backend.Report("speak", {{"reader", code}, {"text", text}});
-                } else {
-                    m_backend.Report("stopspeech", {{"reader", code}});
+                switch (call) {
+                    case speech::RecordingVoice::Call::Say:
+                        m_backend.Report("speak", {{"reader", code}, {"text", text}});
+                        break;
+                    case speech::RecordingVoice::Call::Stop:
+                        m_backend.Report("stopspeech", {{"reader", code}});
+                        break;
+                    case speech::RecordingVoice::Call::Announce:
+                        m_backend.Report("announce", {{"reader", code}, {"text", text}});
+                        break;
                 }
             });
     };
@@ -105,10 +111,11 @@ void HeadlessGame::AddCommands() {
 }
 
 int RunHeadless(std::istream& script, std::ostream& trace,
-                const std::filesystem::path& programFolder,
-                const std::filesystem::path& storeFile) {
+                const std::filesystem::path& programFolder, const std::filesystem::path& storeFile,
+                std::optional<SelfVoicingMode> selfVoicing) {
     ui::HeadlessBackend backend(script, trace, programFolder);
     HeadlessGame game(backend, storeFile);
+    game.GetGame().selfVoicing.SetCommandLineMode(selfVoicing);
     const int status = game.Run();
     if (!backend.TraceError().empty()) {
         std::cerr << "ventra: cannot write the trace: " << backend.TraceError() << '\n';

@@ -55,4 +55,11 @@ void RecordingVoice::Stop() {
     m_sink(Call::Stop, {});
 }
 
+void RecordingVoice::Announce(std::string_view text) {
+    if (m_fail) {
+        throw Error("Speech service unavailable");
+    }
+    m_sink(Call::Announce, text);
+}
+
 }  // namespace speech

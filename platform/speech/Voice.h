@@ -21,6 +21,9 @@ public:
     virtual void Say(std::string_view text) = 0;
     // Cuts off the current text and everything queued. Throws Error.
     virtual void Stop() = 0;
+    // Queues what a screen reader would say about the windows, as Say does; back ends that
+    // record calls tell it apart from the program's own texts.
+    virtual void Announce(std::string_view text) { Say(text); }
 };
 
 // The two readers the game knows, by their codes.
@@ -44,11 +47,12 @@ std::unique_ptr<Voice> CreateVoice(Reader reader);
 // service would.
 class RecordingVoice : public Voice {
 public:
-    enum class Call { Say, Stop };
+    enum class Call { Say, Stop, Announce };
     explicit RecordingVoice(std::function<void(Call, std::string_view)> sink)
         : m_sink(std::move(sink)) {}
     void Say(std::string_view text) override;
     void Stop() override;
+    void Announce(std::string_view text) override;
     void Fail(bool fail) { m_fail = fail; }
 
 private:

@@ -17,7 +17,7 @@ class Announcements {
 public:
     virtual ~Announcements() = default;
 
-    // A window came on screen and has been given its focus.
+    // A window came on screen; the control given its focus is reported next.
     virtual void WindowAppeared(const Form& form) = 0;
     // A control of a window on screen took the keyboard focus.
     virtual void FocusMoved(const Control& control) = 0;

@@ -292,9 +292,9 @@ void HeadlessBackend::FormShown(Form& form) {
     Erase(m_shown, &form);
     m_shown.push_back(&form);
     Emit("form", {{"name", form.Name()}, {"state", "shown"}});
-    Activate(form);
     if (Announcements* listener = GetAnnouncements(); listener && Shown(form))
         listener->WindowAppeared(form);
+    Activate(form);
 }
 
 void HeadlessBackend::RunModal(Form& form) {

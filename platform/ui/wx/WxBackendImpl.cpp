@@ -148,16 +148,16 @@ void WxBackend::FormShown(Form& form) {
         window = &EnsureWindow(form, WindowKind::Frame);
     }
     OwnByMainWindow(*window);
+    AnnounceWindow(form);
     Activate(form);
     window->Show();
-    AnnounceWindow(form);
 }
 
 void WxBackend::RunModal(Form& form) {
     FormWindow& window = EnsureWindow(form, WindowKind::Dialog);
     OwnByMainWindow(window);
-    Activate(form);
     AnnounceWindow(form);
+    Activate(form);
     // ShowModal returns when FormClosed ends the run; only the model says the form has gone.
     while (IsShown(form) && WindowOf(form) == &window) {
         window.ShowModal();

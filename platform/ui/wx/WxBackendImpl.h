@@ -58,7 +58,7 @@ private:
     // A form coming up gives the focus back to its control, or to the first in tab order (the
     // model raises the got-focus event).
     void Activate(Form& form);
-    // Tells the announcements listener that the form has come on screen with its focus.
+    // Tells the announcements listener that the form is coming on screen (its focus follows).
     void AnnounceWindow(const Form& form);
     // Ends Run() (at once, or as soon as it starts).
     void Quit();

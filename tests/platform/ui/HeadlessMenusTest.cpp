@@ -163,12 +163,12 @@ TEST(HeadlessAnnouncements, WindowsFocusHighlightsAndBoxesInTheirOrder) {
         main.lstA.AddItem("c");
     });
     EXPECT_EQ(heard.heard,
-              (Names{"focus txtA", "window frmMain",                  // shown
+              (Names{"window frmMain", "focus txtA",                  // shown
                      "lstA's own handler", "focus lstA",              // Tab
                      "entry lstA 0", "entry lstA 1", "entry lstA 0",  // Down Down, select
                      "focus btnOK",                                   // select elsewhere: none
                      "box Exit: Sure?",                               //
-                     "focus lstD", "window frmDialog"}));
+                     "window frmDialog", "focus lstD"}));
     // The box was announced after its trace line and before its answer.
     const auto lines = harness.Lines();
     const auto box = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
