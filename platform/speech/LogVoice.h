@@ -1,6 +1,7 @@
 // A back end that writes each call as one line to a file, for tests and scripted runs:
 //   speak<TAB>READER<TAB>text      (text with \r, \n, \t and \\ escaped)
 //   stop<TAB>READER
+//   announce<TAB>READER<TAB>text   (what a screen reader would say about the windows)
 #pragma once
 
 #include <filesystem>
@@ -24,6 +25,7 @@ public:
 
     void Say(std::string_view text) override;
     void Stop() override;
+    void Announce(std::string_view text) override;
 
 private:
     // Appends one whole line with a single write, so lines of voices sharing the file never mix.
