@@ -62,6 +62,19 @@ void ApplySpeechRate(Game& game) {
     }
 }
 
+void SayForScreenReader(Game& game, std::string_view text) {
+    try {
+        if (ReaderIs(game, kJfw)) {
+            JfwVoice(game).Announce(text);
+        } else if (ReaderIs(game, kWe) && game.state.WESpeech) {
+            WeVoice(game).Announce(text);
+        }
+    } catch (const speech::Error&) {
+        // An error box on every key the player presses would bury the game; its own next Speak
+        // reports the failing service.
+    }
+}
+
 void StopSpeech(Game& game) {
     Guarded(game, Report::ShowError, " StopSpeech()", [&] {
         if (ReaderIs(game, kJfw)) {

@@ -25,6 +25,10 @@ void SpeakAgain(Game& game, std::string_view text);
 std::unique_ptr<speech::Voice> MakeVoice(Game& game, speech::Reader reader);
 // Gives the voices made so far the player's rate.
 void ApplySpeechRate(Game& game);
+// Says, through the chosen reader's voice, what a screen reader would say about the windows:
+// queued behind the game's own speech, never part of it. A voice that fails stays quiet here
+// (the game's own speech reports it).
+void SayForScreenReader(Game& game, std::string_view text);
 
 // Cuts off what the chosen reader is saying and everything it has queued.
 void StopSpeech(Game& game);

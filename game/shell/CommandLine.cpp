@@ -2,6 +2,12 @@
 
 namespace game {
 
+namespace {
+
+constexpr std::string_view kSelfVoicing = "--self-voicing=";
+
+}  // namespace
+
 CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
     CommandLine result;
     auto invalid = [&result](std::string error) {
@@ -26,6 +32,11 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
                 return invalid("--script needs a file name");
             }
             result.script = std::filesystem::path(args[++i]);
+        } else if (arg.substr(0, kSelfVoicing.size()) == kSelfVoicing) {
+            result.selfVoicing = ParseSelfVoicingMode(arg.substr(kSelfVoicing.size()));
+            if (!result.selfVoicing) {
+                return invalid("--self-voicing must be on, off or auto");
+            }
         } else {
             return invalid("unknown argument " + std::string(arg));
         }
@@ -37,7 +48,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
 }
 
 std::string UsageText() {
-    return "Usage: ventra [--headless [--script FILE]] [--help] [--version]\n"
+    return "Usage: ventra [--headless [--script FILE]] [--self-voicing=on|off|auto] [--help]\n"
+           "              [--version]\n"
            "\n"
            "Ventrelle, a blackjack game played from the keyboard and heard through speech.\n"
            "\n"
@@ -46,6 +58,11 @@ std::string UsageText() {
            "                     FILE with --script) drives it and a JSON Lines trace of what\n"
            "                     it shows and says goes to standard output\n"
            "  --script FILE      read the headless script from FILE\n"
+           "  --self-voicing=on|off|auto\n"
+           "                     whether the game itself says what a screen reader would (the\n"
+           "                     window titles, the focused control, list entries, message\n"
+           "                     boxes and menu entries): on, off, or auto (the default: only\n"
+           "                     while no screen reader runs); wins over the stored choice\n"
            "  --help             show this text\n"
            "  --version          show the version\n"
            "\n"

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "game/access/SelfVoicing.h"
+
 namespace game {
 
 enum class RunMode { Windowed, Headless, Help, Version, Invalid };
@@ -16,6 +18,8 @@ struct CommandLine {
     RunMode mode = RunMode::Windowed;
     // Headless: the script file; standard input when empty.
     std::optional<std::filesystem::path> script;
+    // --self-voicing=on|off|auto; nothing leaves it to the settings store.
+    std::optional<SelfVoicingMode> selfVoicing;
     // Invalid: what is wrong.
     std::string error;
 };

@@ -11,6 +11,7 @@
 #include "game/access/AboutForm.h"
 #include "game/access/ReaderForm.h"
 #include "game/access/SpeechHistory.h"
+#include "game/access/SelfVoicing.h"
 #include "game/shell/GameScreenForm.h"
 #include "game/shell/GameState.h"
 #include "game/shell/Operations.h"
@@ -81,6 +82,8 @@ struct Game {
     ReaderForm frmReader;
     AboutForm frmAbout;
     StatisticsForm frmStatistics;
+    // Voices the windows while no screen reader does.
+    SelfVoicing selfVoicing{*this};
     // The wave control on GameScreen (created by its Form_Load); last, so it goes first.
     SonivelHost sonivel{backend, store};
 };

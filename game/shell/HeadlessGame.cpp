@@ -72,6 +72,9 @@ VoiceFactory HeadlessGame::RecordingVoices() {
                         m_backend.Report("speechrate", {{"reader", code},
                                                         {"value", std::stoi(std::string(text))}});
                         break;
+                    case speech::RecordingVoice::Call::Announce:
+                        m_backend.Report("announce", {{"reader", code}, {"text", text}});
+                        break;
                 }
             });
     };
@@ -112,10 +115,11 @@ void HeadlessGame::AddCommands() {
 }
 
 int RunHeadless(std::istream& script, std::ostream& trace,
-                const std::filesystem::path& programFolder,
-                const std::filesystem::path& storeFile) {
+                const std::filesystem::path& programFolder, const std::filesystem::path& storeFile,
+                std::optional<SelfVoicingMode> selfVoicing) {
     ui::HeadlessBackend backend(script, trace, programFolder);
     HeadlessGame game(backend, storeFile);
+    game.GetGame().selfVoicing.SetCommandLineMode(selfVoicing);
     const int status = game.Run();
     if (!backend.TraceError().empty()) {
         std::cerr << "ventra: cannot write the trace: " << backend.TraceError() << '\n';

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <istream>
+#include <optional>
 #include <ostream>
 
 #include "game/shell/Game.h"
@@ -35,8 +36,10 @@ private:
 };
 
 // `ventra --headless`: the script from `script`, the trace to `trace`. A trace that cannot be
-// written ends the run with status 1 and the reason on standard error.
+// written ends the run with status 1 and the reason on standard error. `selfVoicing` is the
+// command line's choice, when it made one.
 int RunHeadless(std::istream& script, std::ostream& trace,
-                const std::filesystem::path& programFolder, const std::filesystem::path& storeFile);
+                const std::filesystem::path& programFolder, const std::filesystem::path& storeFile,
+                std::optional<SelfVoicingMode> selfVoicing);
 
 }  // namespace game

@@ -18,13 +18,13 @@
 
 namespace {
 
-int RunWindowed(int& argc, char** argv) {
+int RunWindowed(const game::CommandLine& commandLine, int& argc, char** argv) {
     std::unique_ptr<ui::Backend> backend = ui::CreateWxBackend(argc, argv);
     if (!backend) {
         // The back end has said in one line why there is no window, and pointed to --headless.
         return 1;
     }
-    return game::PlayWindowed(*backend, settings::Store::DefaultPath());
+    return game::PlayWindowed(*backend, settings::Store::DefaultPath(), commandLine.selfVoicing);
 }
 
 // Writes `text` to standard output: 0, or 1 with the reason on standard error when it could not
@@ -65,7 +65,7 @@ int RunHeadless(const game::CommandLine& commandLine, const ui::ClosedStreams& c
     }
     std::istream script(input.get());
     return game::RunHeadless(script, std::cout, files::ProgramFolder(),
-                             settings::Store::DefaultPath());
+                             settings::Store::DefaultPath(), commandLine.selfVoicing);
 }
 
 }  // namespace
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
             case game::RunMode::Headless:
                 return RunHeadless(commandLine, closed);
             case game::RunMode::Windowed:
-                return RunWindowed(argc, argv);
+                return RunWindowed(commandLine, argc, argv);
         }
     } catch (const std::exception& error) {
         // A failure while starting up stops the program.

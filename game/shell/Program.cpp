@@ -8,9 +8,11 @@
 
 namespace game {
 
-int PlayWindowed(ui::Backend& backend, const std::filesystem::path& storeFile) {
+int PlayWindowed(ui::Backend& backend, const std::filesystem::path& storeFile,
+                 std::optional<SelfVoicingMode> selfVoicing) {
     settings::Store store(storeFile);
     Game game(backend, store, speech::CreateVoice);
+    game.selfVoicing.SetCommandLineMode(selfVoicing);
     // VENTRA_DECK="C1 C2 ..." stacks the first shuffle, as a script's deck command does, so that
     // tests and demonstrations of the window can deal the cards they need.
     if (const char* deck = std::getenv("VENTRA_DECK"); deck != nullptr) {

@@ -10,9 +10,12 @@
 namespace game {
 
 void ProgramEntry(Game& game) {
+    game.selfVoicing.LoadStoredMode();
     game.GameScreen.Load();
     game.GameScreen.Show();
     GetScreenReader(game);
+    // The main window came up before a voice was chosen to tell of it.
+    game.selfVoicing.AnnounceWindowWithFocus(game.GameScreen);
     game.GameScreen.tmrBeginGame.SetEnabled(true);
 }
 

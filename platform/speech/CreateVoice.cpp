@@ -63,4 +63,11 @@ void RecordingVoice::SetRate(int percent) {
     m_sink(Call::Rate, std::to_string(percent));
 }
 
+void RecordingVoice::Announce(std::string_view text) {
+    if (m_fail) {
+        throw Error("Speech service unavailable");
+    }
+    m_sink(Call::Announce, text);
+}
+
 }  // namespace speech

@@ -57,6 +57,10 @@ void LogVoice::Say(std::string_view text) {
     WriteLine("speak\t" + std::string(ReaderCode(m_reader)) + "\t" + EscapeLogText(text) + "\n");
 }
 
+void LogVoice::Announce(std::string_view text) {
+    WriteLine("announce\t" + std::string(ReaderCode(m_reader)) + "\t" + EscapeLogText(text) + "\n");
+}
+
 void LogVoice::Stop() {
     WriteLine("stop\t" + std::string(ReaderCode(m_reader)) + "\n");
 }

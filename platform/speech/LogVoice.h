@@ -2,6 +2,7 @@
 //   speak<TAB>READER<TAB>text      (text with \r, \n, \t and \\ escaped)
 //   stop<TAB>READER
 //   rate<TAB>READER<TAB>percent
+//   announce<TAB>READER<TAB>text   (what a screen reader would say about the windows)
 #pragma once
 
 #include <filesystem>
@@ -26,6 +27,7 @@ public:
     void Say(std::string_view text) override;
     void Stop() override;
     void SetRate(int percent) override;
+    void Announce(std::string_view text) override;
 
 private:
     // Appends one whole line with a single write, so lines of voices sharing the file never mix.

@@ -24,6 +24,9 @@ public:
     // Sets how fast the texts said from now on are spoken, as a percentage of the back end's
     // range (RatePercent). Until it is called the back end keeps its own rate. Throws Error.
     virtual void SetRate(int percent) = 0;
+    // Queues what a screen reader would say about the windows, as Say does; back ends that
+    // record calls tell it apart from the program's own texts.
+    virtual void Announce(std::string_view text) { Say(text); }
 };
 
 // A speaking rate: 0 the slowest, 50 the back end's usual rate, 100 the fastest.
@@ -54,13 +57,14 @@ std::unique_ptr<Voice> CreateVoice(Reader reader);
 // service would.
 class RecordingVoice : public Voice {
 public:
-    enum class Call { Say, Stop, Rate };
+    enum class Call { Say, Stop, Rate, Announce };
     explicit RecordingVoice(std::function<void(Call, std::string_view)> sink)
         : m_sink(std::move(sink)) {}
     void Say(std::string_view text) override;
     void Stop() override;
     // Passes the percent in decimal digits.
     void SetRate(int percent) override;
+    void Announce(std::string_view text) override;
     void Fail(bool fail) { m_fail = fail; }
 
 private:

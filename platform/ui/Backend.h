@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/json/Json.h"
+#include "platform/ui/Announcements.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/KeyCodes.h"
 #include "platform/ui/MessageBox.h"
@@ -89,15 +90,37 @@ public:
     virtual void FocusChanged(Control& control) = 0;
     virtual void TimerChanged(Timer& timer) = 0;
 
+    // --- The screen reader ---
+    // Whether a screen reader runs on the desktop: the windowed back end watches for one; in a
+    // headless run the script says (running until it says otherwise).
+    bool ScreenReaderRunning() const { return m_screenReaderRunning; }
+    // Called on the UI thread after ScreenReaderRunning() has changed.
+    std::function<void()> onScreenReaderChanged;
+    // Who is told what a screen reader would announce (nobody when null).
+    void SetAnnouncements(Announcements* listener) { m_announcements = listener; }
+    Announcements* GetAnnouncements() const { return m_announcements; }
+
     // --- Observability ---
     // An observable effect outside the UI (speech, sound, settings, shell): the headless back
     // end writes it to its trace, the windowed one ignores it.
     virtual void Report(const std::string& event, json::Value::Object fields) = 0;
 
+protected:
+    // Records what the back end has found (UI thread) and tells onScreenReaderChanged of a change.
+    void SetScreenReaderRunning(bool running) {
+        if (running == m_screenReaderRunning)
+            return;
+        m_screenReaderRunning = running;
+        if (onScreenReaderChanged)
+            onScreenReaderChanged();
+    }
+
 private:
     std::string m_title;
     std::string m_helpFile;
     ApplicationKeys m_applicationKeys;
+    bool m_screenReaderRunning = true;
+    Announcements* m_announcements = nullptr;
 };
 
 }  // namespace ui

@@ -8,6 +8,16 @@
 
 namespace ui {
 
+namespace {
+
+// The listener to tell about `form`, while it is on screen.
+Announcements* ListenerFor(const Form& form) {
+    const bool onScreen = form.State() == FormState::Shown || form.State() == FormState::ShownModal;
+    return onScreen ? form.GetBackend().GetAnnouncements() : nullptr;
+}
+
+}  // namespace
+
 Control::Control(Form& owner, std::string name, ControlKind kind, Control* frame, int tabIndex)
     : m_owner(owner), m_name(std::move(name)), m_kind(kind), m_frame(frame), m_tabIndex(tabIndex) {}
 
@@ -66,6 +76,8 @@ void Control::SetListIndex(int index) {
         return;
     m_listIndex = index;
     Changed(Property::ListIndex);
+    if (Announcements* listener = ListenerFor(m_owner); listener && m_owner.ActiveControl() == this)
+        listener->EntryHighlighted(*this);
 }
 
 void Control::ResetCaret() {
@@ -77,8 +89,14 @@ void Control::SetFocus() {
         return;
     m_owner.NoteFocus(this);
     m_owner.GetBackend().FocusChanged(*this);
+    RaiseGotFocus();
+}
+
+void Control::RaiseGotFocus() {
     if (onGotFocus)
         onGotFocus();
+    if (Announcements* listener = ListenerFor(m_owner))
+        listener->FocusMoved(*this);
 }
 
 char Control::AccessKey() const {

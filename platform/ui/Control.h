@@ -43,7 +43,8 @@ public:
     bool Showing() const;
 
     // List boxes: the entries and the highlighted index (-1 = none). An index outside -1 ..
-    // count-1 throws std::out_of_range; clearing the entries also clears the index.
+    // count-1 throws std::out_of_range; clearing the entries also clears the index. A change of
+    // the highlight in the list that has the focus of a form on screen is announced.
     const std::vector<std::string>& Items() const { return m_items; }
     void AddItem(std::string item);
     void ClearItems();
@@ -58,6 +59,10 @@ public:
     // Moves the keyboard focus here (the got-focus event follows); nothing happens when the
     // control already has its form's focus.
     void SetFocus();
+    // Raises the got-focus event, then tells the back end's announcements listener that the focus
+    // is here (while the form is on screen). SetFocus calls it, and the back ends do when the
+    // player moves the focus.
+    void RaiseGotFocus();
 
     // The access key letter of the caption (upper case), or 0 when it has none.
     char AccessKey() const;

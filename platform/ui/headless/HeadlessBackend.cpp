@@ -46,8 +46,9 @@ HeadlessBackend::HeadlessBackend(std::istream& script, std::ostream& trace,
     : m_script(script), m_trace(trace), m_programFolder(std::move(programFolder)) {}
 
 void HeadlessBackend::AddCommand(std::string name, Command command) {
-    static const std::set<std::string> builtIn{"start", "wait", "key",   "click",  "select",
-                                               "focus", "menu", "close", "answer", "dump"};
+    static const std::set<std::string> builtIn{"start",  "wait",  "key",         "click",
+                                               "select", "focus", "menu",        "close",
+                                               "answer", "dump",  "screenreader"};
     if (builtIn.count(name) != 0 || m_commands.count(name) != 0)
         throw std::invalid_argument("script command " + name + " exists already");
     m_commands.emplace(std::move(name), std::move(command));
@@ -234,16 +235,20 @@ void HeadlessBackend::Post(std::function<void()> work) {
 }
 
 Answer HeadlessBackend::ShowMessageBox(const MessageBoxRequest& request) {
+    CloseMenu();
     OpenBox box{request, std::nullopt};
     m_boxes.push_back(&box);
     struct Close {
         std::vector<OpenBox*>& boxes;
         ~Close() { boxes.pop_back(); }
     } close{m_boxes};
-    Emit("msgbox", {{"title", request.title.value_or(Title())},
+    const std::string title = request.title.value_or(Title());
+    Emit("msgbox", {{"title", title},
                     {"text", request.text},
                     {"buttons", ButtonsName(request.buttons)},
                     {"icon", IconName(request.icon)}});
+    if (Announcements* listener = GetAnnouncements())
+        listener->MessageBoxOpened(request, title);
     if (!m_answers.empty()) {
         std::string word = std::move(m_answers.front());
         m_answers.pop_front();
@@ -267,6 +272,8 @@ void HeadlessBackend::FormCreated(Form& form) {
 }
 
 void HeadlessBackend::FormDestroyed(Form& form) {
+    if (m_openMenu && m_openMenu->form == &form)
+        CloseMenu();
     Erase(m_forms, &form);
     Erase(m_shown, &form);
     for (const auto& timer : form.Timers()) {
@@ -280,9 +287,13 @@ void HeadlessBackend::FormDestroyed(Form& form) {
 void HeadlessBackend::FormLoaded(Form&) {}
 
 void HeadlessBackend::FormShown(Form& form) {
+    // A window coming up takes the keyboard from an open menu.
+    CloseMenu();
     Erase(m_shown, &form);
     m_shown.push_back(&form);
     Emit("form", {{"name", form.Name()}, {"state", "shown"}});
+    if (Announcements* listener = GetAnnouncements(); listener && Shown(form))
+        listener->WindowAppeared(form);
     Activate(form);
 }
 
@@ -295,6 +306,8 @@ void HeadlessBackend::RunModal(Form& form) {
 }
 
 void HeadlessBackend::FormClosed(Form& form) {
+    if (m_openMenu && m_openMenu->form == &form)
+        CloseMenu();
     if (!Shown(form))
         return;
     const bool wasActive = m_shown.back() == &form;

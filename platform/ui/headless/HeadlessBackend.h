@@ -17,6 +17,7 @@
 #include "platform/ui/Backend.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/headless/KeyNames.h"
+#include "platform/ui/headless/MenuNavigation.h"
 #include "platform/ui/headless/ScriptError.h"
 #include "platform/ui/headless/ScriptReader.h"
 
@@ -87,6 +88,10 @@ private:
         std::uint64_t due;
         std::uint64_t order;  // timers due at the same time fire in the order they were armed
     };
+    struct OpenMenu {
+        Form* form;
+        MenuNavigation navigation;
+    };
 
     // RunScript's run, with the status the script gives (a failed trace is RunScript's to add).
     int RunToTheEnd(const std::function<void()>& entry);
@@ -108,10 +113,17 @@ private:
     void CommandClose(const std::vector<std::string>& args);
     void CommandAnswer(const std::vector<std::string>& args);
     void CommandDump(const std::vector<std::string>& args);
+    void CommandScreenReader(const std::vector<std::string>& args);
     void PressKey(const KeyPress& key);
     void DefaultKeyAction(Form& form, Control* control, const KeyPress& key);
     void AnswerBox(OpenBox& box, const std::string& word);
     Form& InputForm();
+    // Menus opened from the keyboard (HeadlessMenus.cpp).
+    void OpenMenuOf(Form& form, MenuItem& menu);
+    // Whether the open menu took the key; a key it does not use closes it first.
+    bool TakeMenuKey(const KeyPress& key);
+    void CloseMenu();
+    void AnnounceMenuMove(const MenuMove& move);
     Control& InputControl(const std::string& name);
     void Activate(Form& form);
 
@@ -141,6 +153,7 @@ private:
     std::map<Timer*, Scheduled> m_timers;  // enabled timers
     std::set<Timer*> m_busyTimers;         // timers whose handler is running
     Control* m_pendingItems = nullptr;     // a list whose new entries are not yet traced
+    std::optional<OpenMenu> m_openMenu;    // a menu opened from the keyboard
 
     std::mutex m_postedMutex;
     std::deque<std::function<void()>> m_posted;

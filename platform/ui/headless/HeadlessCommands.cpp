@@ -73,11 +73,16 @@ void HeadlessBackend::ExecuteBuiltIn(const std::string& name,
                                      const std::vector<std::string>& args) {
     using Handler = void (HeadlessBackend::*)(const std::vector<std::string>&);
     static const std::map<std::string, Handler> handlers{
-        {"wait", &HeadlessBackend::CommandWait},   {"key", &HeadlessBackend::CommandKey},
-        {"click", &HeadlessBackend::CommandClick}, {"select", &HeadlessBackend::CommandSelect},
-        {"focus", &HeadlessBackend::CommandFocus}, {"menu", &HeadlessBackend::CommandMenu},
-        {"close", &HeadlessBackend::CommandClose}, {"answer", &HeadlessBackend::CommandAnswer},
+        {"wait", &HeadlessBackend::CommandWait},
+        {"key", &HeadlessBackend::CommandKey},
+        {"click", &HeadlessBackend::CommandClick},
+        {"select", &HeadlessBackend::CommandSelect},
+        {"focus", &HeadlessBackend::CommandFocus},
+        {"menu", &HeadlessBackend::CommandMenu},
+        {"close", &HeadlessBackend::CommandClose},
+        {"answer", &HeadlessBackend::CommandAnswer},
         {"dump", &HeadlessBackend::CommandDump},
+        {"screenreader", &HeadlessBackend::CommandScreenReader},
     };
     if (name == "start") {
         ExpectArgs(args, 0, 0, "start");
@@ -115,6 +120,7 @@ void HeadlessBackend::CommandKey(const std::vector<std::string>& args) {
 
 void HeadlessBackend::CommandClick(const std::vector<std::string>& args) {
     ExpectArgs(args, 1, 1, "click CONTROL");
+    CloseMenu();
     Control& control = InputControl(args[0]);
     if (!control.Showing() || !control.Enabled())
         throw ScriptError("cannot click " + control.Name() + ": it is hidden or disabled");
@@ -123,6 +129,7 @@ void HeadlessBackend::CommandClick(const std::vector<std::string>& args) {
 
 void HeadlessBackend::CommandSelect(const std::vector<std::string>& args) {
     ExpectArgs(args, 2, 2, "select CONTROL INDEX");
+    CloseMenu();
     Control& control = InputControl(args[0]);
     if (control.Kind() != ControlKind::ListBox)
         throw ScriptError(control.Name() + " is not a list box");
@@ -134,6 +141,7 @@ void HeadlessBackend::CommandSelect(const std::vector<std::string>& args) {
 
 void HeadlessBackend::CommandFocus(const std::vector<std::string>& args) {
     ExpectArgs(args, 1, 1, "focus CONTROL");
+    CloseMenu();
     Control& control = InputControl(args[0]);
     if (!TakesFocus(control) || !control.Showing() || !control.Enabled())
         throw ScriptError("cannot focus " + control.Name());
@@ -142,6 +150,7 @@ void HeadlessBackend::CommandFocus(const std::vector<std::string>& args) {
 
 void HeadlessBackend::CommandMenu(const std::vector<std::string>& args) {
     ExpectArgs(args, 1, 1, "menu MENUITEM");
+    CloseMenu();
     Form& form = InputForm();
     MenuItem* item = form.FindMenuItem(args[0]);
     if (item == nullptr)
@@ -152,6 +161,7 @@ void HeadlessBackend::CommandMenu(const std::vector<std::string>& args) {
 
 void HeadlessBackend::CommandClose(const std::vector<std::string>& args) {
     ExpectArgs(args, 0, 0, "close");
+    CloseMenu();
     InputForm().Unload();
 }
 
@@ -181,6 +191,13 @@ void HeadlessBackend::AnswerBox(OpenBox& box, const std::string& word) {
                           (yesNo ? "\"yesno\"" : "\"ok\""));
     Emit("answer", {{"value", word}});
     box.answer = answer;
+}
+
+void HeadlessBackend::CommandScreenReader(const std::vector<std::string>& args) {
+    ExpectArgs(args, 1, 1, "screenreader running|none");
+    if (args[0] != "running" && args[0] != "none")
+        throw ScriptError("usage: screenreader running|none");
+    SetScreenReaderRunning(args[0] == "running");
 }
 
 void HeadlessBackend::CommandDump(const std::vector<std::string>& args) {
@@ -238,6 +255,8 @@ Control& HeadlessBackend::InputControl(const std::string& name) {
 
 void HeadlessBackend::PressKey(const KeyPress& key) {
     Form& form = InputForm();
+    if (TakeMenuKey(key))
+        return;
     const bool letter = key.code >= vk::LetterA && key.code < vk::LetterA + 26;
     // Menu shortcuts and access keys are taken before the focused control sees the key.
     if (letter && Has(key.modifiers, Modifiers::Ctrl)) {
@@ -257,9 +276,10 @@ void HeadlessBackend::PressKey(const KeyPress& key) {
             Click(*button);
             return;
         }
-        // The menu would open; scripts choose its items with `menu`.
-        if (form.MenuWithAccessKey(static_cast<char>(key.code)) != nullptr)
+        if (MenuItem* menu = form.MenuWithAccessKey(static_cast<char>(key.code))) {
+            OpenMenuOf(form, *menu);
             return;
+        }
     }
     Control* control = form.ActiveControl();
     if (control != nullptr && (!control->Showing() || !control->Enabled()))

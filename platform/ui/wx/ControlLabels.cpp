@@ -1,7 +1,7 @@
 #include "platform/ui/wx/ControlLabels.h"
 
+#include "platform/ui/Naming.h"
 #include "platform/ui/wx/Accessibility.h"
-#include "platform/ui/wx/Naming.h"
 
 namespace ui::wx {
 namespace {

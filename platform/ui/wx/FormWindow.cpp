@@ -9,13 +9,14 @@
 
 #include <vector>
 
+#include "platform/ui/Naming.h"
 #include "platform/ui/wx/ControlLabels.h"
 #include "platform/ui/wx/FormKeys.h"
 #include "platform/ui/wx/Guard.h"
 #include "platform/ui/wx/KeyMap.h"
 #include "platform/ui/wx/Layout.h"
 #include "platform/ui/wx/ListEnter.h"
-#include "platform/ui/wx/Naming.h"
+#include "platform/ui/wx/MenuAnnouncements.h"
 #include "platform/ui/wx/PlainLabel.h"
 #include "platform/ui/wx/QuietText.h"
 #include "platform/ui/wx/Text.h"
@@ -332,11 +333,7 @@ void FormWindow::BindControlEvents(Control& control, wxWindow& widget) {
             return;  // the model moved the focus here and has raised the event itself
         }
         m_form.NoteFocus(target);
-        Defer("got focus", [target] {
-            if (target->onGotFocus) {
-                target->onGotFocus();
-            }
-        });
+        Defer("got focus", [target] { target->RaiseGotFocus(); });
     });
     if (control.Kind() == ControlKind::Button) {
         On(widget, wxEVT_BUTTON, m_alive,
@@ -366,6 +363,7 @@ void FormWindow::BindWindowEvents() {
         if (event.GetMenu() == nullptr) {
             return;
         }
+        AnnounceMenuOpened(m_form.GetBackend(), event.GetMenu());
         if (auto* item = static_cast<MenuItem*>(event.GetMenu()->GetClientData()); item) {
             Defer("menu opened", [item] {
                 if (item->onClick) {
@@ -373,6 +371,10 @@ void FormWindow::BindWindowEvents() {
                 }
             });
         }
+    });
+    On(*m_window, wxEVT_MENU_HIGHLIGHT, m_alive, [this](wxMenuEvent& event) {
+        event.Skip();
+        AnnounceMenuHighlight(m_form.GetBackend(), m_menuItems, event);
     });
     On(*m_window, wxEVT_ACTIVATE, m_alive, [this](wxActivateEvent& event) {
         event.Skip();

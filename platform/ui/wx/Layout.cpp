@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/wx/Naming.h"
+#include "platform/ui/Naming.h"
 
 namespace ui::wx {
 

@@ -6,8 +6,8 @@
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 
+#include "platform/ui/Naming.h"
 #include "platform/ui/wx/Accessibility.h"
-#include "platform/ui/wx/Naming.h"
 #include "platform/ui/wx/PlainLabel.h"
 #include "platform/ui/wx/Text.h"
 #include "platform/ui/wx/WindowFocus.h"

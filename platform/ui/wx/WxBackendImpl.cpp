@@ -35,7 +35,21 @@ bool IsShown(const Form& form) {
 
 }  // namespace
 
+WxBackend::WxBackend()
+    : m_screenReaders(
+          std::make_unique<a11y::ScreenReaderMonitor>([this, alive = m_alive](bool running) {
+              Post([this, alive, running] {
+                  if (*alive) {
+                      SetScreenReaderRunning(running);
+                  }
+              });
+          })) {
+    SetScreenReaderRunning(m_screenReaders->ScreenReaderRunning());
+}
+
 WxBackend::~WxBackend() {
+    *m_alive = false;
+    m_screenReaders.reset();
     m_timers.clear();
     m_windows.clear();
     wxEntryCleanup();
@@ -99,7 +113,11 @@ Answer WxBackend::ShowMessageBox(const MessageBoxRequest& request) {
     } else if (FormWindow* main = m_mainForm != nullptr ? WindowOf(*m_mainForm) : nullptr) {
         parent = &main->Window();
     }
-    return RunMessageDialog(parent, request, request.title.value_or(Title()));
+    const std::string title = request.title.value_or(Title());
+    if (Announcements* listener = GetAnnouncements(); listener != nullptr) {
+        listener->MessageBoxOpened(request, title);
+    }
+    return RunMessageDialog(parent, request, title);
 }
 
 void WxBackend::FormCreated(Form&) {
@@ -130,6 +148,7 @@ void WxBackend::FormShown(Form& form) {
         window = &EnsureWindow(form, WindowKind::Frame);
     }
     OwnByMainWindow(*window);
+    AnnounceWindow(form);
     Activate(form);
     window->Show();
 }
@@ -137,6 +156,7 @@ void WxBackend::FormShown(Form& form) {
 void WxBackend::RunModal(Form& form) {
     FormWindow& window = EnsureWindow(form, WindowKind::Dialog);
     OwnByMainWindow(window);
+    AnnounceWindow(form);
     Activate(form);
     // ShowModal returns when FormClosed ends the run; only the model says the form has gone.
     while (IsShown(form) && WindowOf(form) == &window) {
@@ -197,6 +217,12 @@ void WxBackend::Activate(Form& form) {
     }
     if (const std::vector<Control*> order = form.TabOrder(); !order.empty()) {
         order.front()->SetFocus();
+    }
+}
+
+void WxBackend::AnnounceWindow(const Form& form) {
+    if (Announcements* listener = GetAnnouncements(); listener != nullptr && IsShown(form)) {
+        listener->WindowAppeared(form);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "platform/a11y/ScreenReaderMonitor.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/wx/FormWindow.h"
@@ -15,8 +16,9 @@ namespace ui::wx {
 
 class WxBackend final : public Backend {
 public:
-    // Expects the toolkit to be started (wxEntryStart) and stops it in the destructor.
-    WxBackend() = default;
+    // Expects the toolkit to be started (wxEntryStart) and stops it in the destructor. Watches the
+    // desktop for a screen reader from the start.
+    WxBackend();
     WxBackend(const WxBackend&) = delete;
     WxBackend& operator=(const WxBackend&) = delete;
     ~WxBackend() override;
@@ -56,9 +58,14 @@ private:
     // A form coming up gives the focus back to its control, or to the first in tab order (the
     // model raises the got-focus event).
     void Activate(Form& form);
+    // Tells the announcements listener that the form is coming on screen (its focus follows).
+    void AnnounceWindow(const Form& form);
     // Ends Run() (at once, or as soon as it starts).
     void Quit();
 
+    // Lets the screen-reader monitor's news, posted from its thread, know the back end is gone.
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+    std::unique_ptr<a11y::ScreenReaderMonitor> m_screenReaders;
     std::unordered_map<const Form*, std::unique_ptr<FormWindow>> m_windows;
     std::unordered_map<const Timer*, std::unique_ptr<wxTimer>> m_timers;
     Form* m_mainForm = nullptr;

@@ -37,5 +37,20 @@ TEST(CommandLine, MistakesAreNamed) {
     EXPECT_EQ(Parse({"--script", "x"}).error, "--script works only with --headless");
 }
 
+TEST(CommandLine, SelfVoicingIsChosenInWindowsAndHeadless) {
+    EXPECT_FALSE(Parse({}).selfVoicing);
+    EXPECT_EQ(Parse({"--self-voicing=on"}).selfVoicing, SelfVoicingMode::On);
+    const CommandLine headless = Parse({"--headless", "--self-voicing=off"});
+    EXPECT_EQ(headless.mode, RunMode::Headless);
+    EXPECT_EQ(headless.selfVoicing, SelfVoicingMode::Off);
+    EXPECT_EQ(Parse({"--self-voicing=auto"}).selfVoicing, SelfVoicingMode::Auto);
+    for (const std::string_view wrong : {"--self-voicing=", "--self-voicing=yes"}) {
+        const CommandLine invalid = Parse({wrong});
+        EXPECT_EQ(invalid.mode, RunMode::Invalid) << wrong;
+        EXPECT_EQ(invalid.error, "--self-voicing must be on, off or auto");
+    }
+    EXPECT_EQ(Parse({"--self-voicing"}).error, "unknown argument --self-voicing");
+}
+
 }  // namespace
 }  // namespace game

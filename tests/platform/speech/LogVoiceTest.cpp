@@ -37,6 +37,16 @@ TEST(LogVoice, BothReadersAppendOneEscapedLinePerCall) {
               "stop\tJFW\n");
 }
 
+TEST(LogVoice, AnnouncementsHaveLinesOfTheirOwn) {
+    TempFolder folder;
+    const auto log = folder / "speech.log";
+    setenv("VENTRA_SPEECH", ("log:" + log.string()).c_str(), 1);
+    auto we = CreateVoice(Reader::We);
+    we->Say("Hi. ");
+    we->Announce("Hit button\tnow");
+    EXPECT_EQ(ReadFile(log), "speak\tWE\tHi. \nannounce\tWE\tHit button\\tnow\n");
+}
+
 TEST(LogVoice, AnUnwritableLogIsAnError) {
     setenv("VENTRA_SPEECH", "log:/proc/ventra-no-such-folder/speech.log", 1);
     EXPECT_THROW(CreateVoice(Reader::Jfw), speech::Error);
@@ -114,6 +124,19 @@ TEST(SpeechRate, PercentMapsOntoEachBackEndsRange) {
     EXPECT_EQ(speech::WordsPerMinute(101), 450);
     EXPECT_LT(speech::WordsPerMinute(49), speech::WordsPerMinute(50));
     EXPECT_GT(speech::WordsPerMinute(51), speech::WordsPerMinute(50));
+}
+
+TEST(RecordingVoice, AnnouncementsAreCallsOfTheirOwn) {
+    std::vector<speech::RecordingVoice::Call> calls;
+    speech::RecordingVoice voice(
+        [&](speech::RecordingVoice::Call call, std::string_view) { calls.push_back(call); });
+    voice.Announce("Stakes list");
+    voice.Say("Hi. ");
+    EXPECT_EQ(calls,
+              (std::vector<speech::RecordingVoice::Call>{speech::RecordingVoice::Call::Announce,
+                                                         speech::RecordingVoice::Call::Say}));
+    voice.Fail(true);
+    EXPECT_THROW(voice.Announce("lost"), speech::Error);
 }
 
 }  // namespace

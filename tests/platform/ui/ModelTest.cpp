@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "RecordingAnnouncements.h"
 #include "RecordingBackend.h"
 
 namespace ui {
@@ -65,6 +66,27 @@ TEST_F(ModelTest, SetFocusNotesThenNotifiesThenRunsHandlerOnce) {
     text.SetFocus();
     EXPECT_EQ(seen, (Calls{"handler after note", "focus txtA"}));
     EXPECT_EQ(Take(), Calls{"focus txtA"});
+}
+
+TEST_F(ModelTest, FocusAndHighlightAreAnnouncedOnlyWhileTheFormIsOnScreen) {
+    test::RecordingAnnouncements listener;
+    backend.SetAnnouncements(&listener);
+    Control& list = form.AddControl("lstA", ControlKind::ListBox, "", 0);
+    Control& text = form.AddControl("txtA", ControlKind::TextBox, "", 1);
+    list.AddItem("a");
+    list.AddItem("b");
+    list.onGotFocus = [&] { listener.heard.push_back("handler lstA"); };
+    list.SetFocus();
+    list.SetListIndex(0);
+    form.Show();
+    text.SetFocus();
+    list.SetListIndex(1);  // not the focused control
+    list.SetFocus();
+    list.SetListIndex(0);
+    list.ClearItems();
+    text.RaiseGotFocus();  // as a back end does when the player moves the focus
+    EXPECT_EQ(listener.heard, (Calls{"handler lstA", "focus txtA", "handler lstA", "focus lstA",
+                                     "entry lstA 0", "entry lstA -1", "focus txtA"}));
 }
 
 TEST_F(ModelTest, ShowingFollowsTheFrame) {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "platform/ui/wx/Naming.h"
+#include "platform/ui/Naming.h"
 #include "tests/platform/ui/RecordingBackend.h"
 
-namespace ui::wx {
+namespace ui {
 namespace {
 
 TEST(Naming, NameWithoutPrefixDropsTheLowerCaseKind) {
@@ -112,4 +112,4 @@ TEST_F(ListNames, ListsAreNamedAfterTheirLabels) {
 }
 
 }  // namespace
-}  // namespace ui::wx
+}  // namespace ui

@@ -1,8 +1,8 @@
-#include "platform/ui/wx/Naming.h"
+#include "platform/ui/Naming.h"
 
 #include <cctype>
 
-namespace ui::wx {
+namespace ui {
 
 std::string NameWithoutPrefix(const std::string& controlName) {
     std::size_t start = 0;
@@ -81,4 +81,4 @@ const Control* ControlNamedBy(const Form& form, const Control& label) {
     return nullptr;
 }
 
-}  // namespace ui::wx
+}  // namespace ui

@@ -1,12 +1,12 @@
-// Texts the windowed back end derives from the model: accessible names of text boxes, captions
-// without their access-key marker, and the display form of line breaks. No toolkit involved.
+// What people are told about the model's controls: accessible names of text boxes and lists,
+// captions without their access-key marker, and the display form of line breaks. No toolkit.
 #pragma once
 
 #include <string>
 
 #include "platform/ui/Form.h"
 
-namespace ui::wx {
+namespace ui {
 
 // "txtPlayer" -> "Player": the control name without its lower-case kind prefix.
 std::string NameWithoutPrefix(const std::string& controlName);
@@ -31,4 +31,4 @@ bool TakesItsLabelsName(const Control& control);
 // The text box or list that `label` names, or nullptr.
 const Control* ControlNamedBy(const Form& form, const Control& label);
 
-}  // namespace ui::wx
+}  // namespace ui
