@@ -10,8 +10,8 @@
 
 #include "game/access/AboutForm.h"
 #include "game/access/ReaderForm.h"
-#include "game/access/SpeechHistory.h"
 #include "game/access/SelfVoicing.h"
+#include "game/access/SpeechHistory.h"
 #include "game/shell/GameScreenForm.h"
 #include "game/shell/GameState.h"
 #include "game/shell/Operations.h"
