@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "game/rules/Rules.h"
 #include "game/shell/Game.h"
 
 namespace game {
@@ -17,8 +18,6 @@ namespace game {
 namespace {
 
 constexpr int kCards = 52;
-// Past this slot a deal shuffles first, so that every hand starts with at least 20 cards left.
-constexpr int kLastSlotWithoutShuffle = 32;
 
 // A real number r with 0 <= r < 1, made exact in single precision from 24 random bits, so that
 // r * 52 can never round up to 52.
@@ -135,7 +134,8 @@ std::vector<std::int16_t> ParseStackedDeck(std::string_view text) {
 }
 
 bool DeckNeedsShuffle(const Game& game) {
-    return game.state.DealPosition > kLastSlotWithoutShuffle || game.GameScreen.ShuffleNeeded;
+    return game.state.DealPosition > rules::kGameRules.reshuffleAfter ||
+           game.GameScreen.ShuffleNeeded;
 }
 
 }  // namespace game

@@ -5,12 +5,14 @@
 #include <stdexcept>
 #include <string>
 
-#include "game/coach/HandValue.h"
-#include "game/coach/Settlement.h"
 #include "game/coach/Shoe.h"
 #include "game/coach/Solver.h"
+#include "game/rules/HandValue.h"
+#include "game/rules/Settlement.h"
 
 namespace game::coach {
+
+using namespace rules;  // the engine is written in the rules' own terms
 
 namespace {
 

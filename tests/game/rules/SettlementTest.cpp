@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "game/coach/Settlement.h"
+#include "game/rules/Settlement.h"
 
-namespace game::coach::test {
+namespace game::rules::test {
 namespace {
 
 constexpr int A = kAceValue;
@@ -109,4 +109,4 @@ TEST(Settlement, InsuranceIsHalfTheBetAndPaysEvenMoneyOnADealerBlackjack) {
 }
 
 }  // namespace
-}  // namespace game::coach::test
+}  // namespace game::rules::test

@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "game/coach/HandValue.h"
+#include "game/rules/HandValue.h"
 
-namespace game::coach::test {
+namespace game::rules::test {
 namespace {
 
 constexpr int A = kAceValue;
@@ -132,4 +132,4 @@ TEST(HandValue, DealerDrawsBelow17AndOnSoft17OnlyWhereItHits) {
 }
 
 }  // namespace
-}  // namespace game::coach::test
+}  // namespace game::rules::test
