@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "game/cards/SeenCards.h"
 #include "game/rules/Rules.h"
 #include "game/shell/Game.h"
 
@@ -99,6 +100,7 @@ void FillDeck(DeckSlots& deck, std::mt19937& generator) {
 
 void ShuffleDeck(Game& game) {
     NewOrder(game.shuffle, game.state.Deck);
+    ForgetSeenCards(game.state);
 }
 
 void ShuffleAroundTable(Game& game, const std::vector<Int16>& onTable) {
@@ -110,6 +112,7 @@ void ShuffleAroundTable(Game& game, const std::vector<Int16>& onTable) {
         deck[slot++] = card;
     }
     game.state.DealPosition = slot;
+    KeepSeenCardsOnTable(game.state, onTable);
     for (int from = 0; from < kCards; ++from) {
         if (std::find(onTable.begin(), onTable.end(), order[from]) == onTable.end()) {
             deck[slot++] = order[from];

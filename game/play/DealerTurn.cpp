@@ -6,6 +6,7 @@
 #include "game/cards/HandDisplay.h"
 #include "game/cards/HandValues.h"
 #include "game/cards/NextCard.h"
+#include "game/cards/SeenCards.h"
 #include "game/play/HandCards.h"
 #include "game/play/Insurance.h"
 #include "game/play/Settlement.h"
@@ -41,12 +42,13 @@ std::string OpeningCardName(const GameState& state, int slot) {
 
 void DrawDealerCard(Game& game) {
     GameState& state = game.state;
-    const std::string name =
-        PutCardInHand(NextCard(game), state.DealerCardValues, state.DealerCardNames,
-                      state.DealerCardCount, state.DealerTotal);
+    const Int16 card = NextCard(game);
+    const std::string name = PutCardInHand(card, state.DealerCardValues, state.DealerCardNames,
+                                           state.DealerCardCount, state.DealerTotal);
     if (state.DealerCardCount == 1) {
         AddToDealer(game, " face down ");
     } else {
+        NoteCardSeen(state, card);
         AddToDealer(game, name);
     }
     if (state.DealerCardCount >= 3) {
@@ -60,6 +62,7 @@ void DealerPlaysOut(Game& game, void (*draw)(Game&)) {
     GameState& state = game.state;
     Speak(game,
           "The dealer has a " + OpeningCardName(state, 1) + " and a " + OpeningCardName(state, 2));
+    NoteFaceDownCardSeen(state);
     Delay(game, 20);
     while (rules::DealerDraws(DealerHandValue(state), rules::kGameRules)) {
         Speak(game, "The dealer hits.  ");

@@ -4,6 +4,7 @@
 
 #include "game/access/Speech.h"
 #include "game/cards/HandValues.h"
+#include "game/cards/SeenCards.h"
 #include "game/play/PlayCommand.h"
 #include "game/play/Refusal.h"
 #include "game/play/SettlementTexts.h"
@@ -128,6 +129,8 @@ std::string Insurance(Game& game) {
         const rules::Money returned =
             rules::InsuranceReturned(state.InsuranceBet, DealerHandValue(state), rules::kGameRules);
         state.Stakes += returned;
+        // Won, it says the face-down card is a ten; lost, it names it.
+        NoteFaceDownCardSeen(state);
         return InsuranceReport(state, returned > 0);
     } catch (const std::exception& error) {
         result = std::string(kLineBreak);

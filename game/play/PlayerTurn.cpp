@@ -6,6 +6,7 @@
 #include "game/cards/HandDisplay.h"
 #include "game/cards/HandValues.h"
 #include "game/cards/NextCard.h"
+#include "game/cards/SeenCards.h"
 #include "game/play/DealerTurn.h"
 #include "game/play/HandCards.h"
 #include "game/play/Insurance.h"
@@ -45,9 +46,10 @@ rules::HitRequest HitRequestOf(const GameState& state) {
 
 void DrawPlayerCard(Game& game) {
     GameState& state = game.state;
-    const std::string name =
-        PutCardInHand(NextCard(game), state.PlayerCardValues, state.PlayerCardNames,
-                      state.PlayerCardCount, state.PlayerTotal);
+    const Int16 card = NextCard(game);
+    const std::string name = PutCardInHand(card, state.PlayerCardValues, state.PlayerCardNames,
+                                           state.PlayerCardCount, state.PlayerTotal);
+    NoteCardSeen(state, card);
     AddToPlayer(game, name);
     LowerAces(state.PlayerCardValues, state.PlayerCardCount, state.PlayerTotal);
 }

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "game/coach/Coach.h"
 #include "game/shell/Checked.h"
 #include "platform/speech/Voice.h"
 
@@ -25,6 +28,24 @@ struct SplitHand {
     // 0 while the hand is not settled.
     Int16 Outcome;
     std::string ResultText;
+};
+
+// What the coach knows and keeps between events. Nothing of the play reads it, and the state dump
+// leaves it out.
+struct CoachMemory {
+    // Every card (1 to 52) seen face up since the last shuffle, each once: the player's, the
+    // dealer's face-up ones, and the face-down one once it has been told.
+    std::vector<Int16> SeenCards;
+    // The option "Coach warns me".
+    bool Warns = false;
+    // The next hand's expected return per dollar from a full deck, once worked out: it depends on
+    // the rules alone.
+    std::optional<double> FullDeckReturn;
+    // The hand as it was at the last F8 at the table: F8 again while it is unchanged gives the
+    // figures of every play.
+    std::optional<coach::Situation> LastHint;
+    // A warning about a play that ended the hand, kept until the results have been spoken.
+    std::string PendingWarning;
 };
 
 struct GameState {
@@ -74,6 +95,8 @@ struct GameState {
     // the Window-Eyes voice while that reader is (or was) chosen.
     std::string ScreenReader;
     std::unique_ptr<speech::Voice> WESpeech;
+
+    CoachMemory Coach;
 };
 
 }  // namespace game
