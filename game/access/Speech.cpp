@@ -52,12 +52,15 @@ void Delay(Game& game, Int16 count) {
         }
         // The deadline is on the 64-bit clock, so a wrap of the 32-bit tick counter can never
         // stretch the wait.
-        ui::Backend& backend = game.backend;
-        const std::uint64_t deadline = backend.NowMs() + static_cast<std::uint64_t>(span.Value());
-        while (backend.NowMs() < deadline) {
-            backend.ProcessEventsUntil(deadline);
-        }
+        WaitUntil(game, game.backend.NowMs() + static_cast<std::uint64_t>(span.Value()));
     });
+}
+
+void WaitUntil(Game& game, std::uint64_t deadlineMs) {
+    ui::Backend& backend = game.backend;
+    while (backend.NowMs() < deadlineMs) {
+        backend.ProcessEventsUntil(deadlineMs);
+    }
 }
 
 }  // namespace game

@@ -2,6 +2,7 @@
 // window keeps handling events.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "game/shell/Checked.h"
@@ -20,5 +21,8 @@ void StopSpeech(Game& game);
 // Waits count tenths of a second while events (keys, menus, timers) keep being handled. 0 and
 // negative counts return at once; counts beyond ±327 are an overflow error and do not wait.
 void Delay(Game& game, Int16 count);
+
+// Waits until the clock reaches the deadline (milliseconds), handling events meanwhile.
+void WaitUntil(Game& game, std::uint64_t deadlineMs);
 
 }  // namespace game

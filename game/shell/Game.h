@@ -33,6 +33,16 @@ struct ShuffleControl {
     std::uint32_t shuffles = 0;
 };
 
+// Arrivals of the focus in the player's cards, and the pauses that follow them.
+struct PlayerCardsFocus {
+    std::uint32_t arrivals = 0;
+    std::uint64_t lastArrivalMs = 0;
+    // The latest arrival came while too many pauses ran to start one of its own: the innermost
+    // running pause reads the cards for it.
+    bool latestLeftToAPause = false;
+    int pausesRunning = 0;
+};
+
 struct Game {
     // Builds the windows and connects their events; the store's writes are reported to the back
     // end as "setting" events.
@@ -48,9 +58,9 @@ struct Game {
     // A deal or a play command is running, perhaps pausing: play commands given meanwhile are
     // ignored, so that none acts twice on one hand.
     bool playBusy = false;
-    // How often the player's cards have got the focus: under JAWS the cards are read a second
-    // after an arrival, and only for the latest one, however many arrived during that second.
-    std::uint32_t playerCardsFocusCount = 0;
+    // The player's cards getting the focus: under JAWS the cards are read a second after an
+    // arrival, and only for the latest one, however many arrived during that second.
+    PlayerCardsFocus playerCardsFocus;
     // The operations running now, and work waiting until none runs.
     Operations operations{backend};
     // A New Game is under way (in its pauses): another asked for meanwhile is that same one.

@@ -2,9 +2,13 @@
 // held key or an impatient player gives them: the run ends normally, a New Game asked for during
 // a pause runs once after it, and the game plays a whole hand afterwards.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -24,6 +28,9 @@ const std::vector<int> kWinningHand = {10, 20, 9, 22};
 const std::string kPlayAHand =
     "select lstStakes 0\nclick btnStakesOK\nselect lstBet 0\nclick btnBetOK\nwait 4000\n"
     "click btnStay\nwait 10000\ndump\n";
+
+// From a hand in play: Stay, and the results shown.
+const std::string kStayToResults = "click btnStay\nwait 10000\ndump\n";
 
 const std::string kHelpHint = R"("text":"Press F2 for help. ")";
 
@@ -118,6 +125,49 @@ TEST(NewGameStorm, CtrlNDuringASplitsDealerTurnStartsAfreshWithoutTheResults) {
     EXPECT_EQ(CountLines(lines, R"("control":"frameResults","value":true)"), 0u) << Tail(lines);
     EXPECT_EQ(CountLines(lines, kHelpHint), 1u);
     EXPECT_NE(scenario.Events("state").back().find(R"("frame":"frameStakes")"), std::string::npos);
+}
+
+// Every Tab round the table brings the focus back to the cards inside the pause that the previous
+// arrival there began; nested without end, those pauses would exhaust the stack.
+const std::string kTabStorm = Repeat("key Tab\n", 100'000) + "focus txtPlayer\nwait 2000\n";
+
+// Runs `piece` in a child process whose stack may not grow past `bytes`; gives its exit status,
+// or 128 + the signal that ended it.
+int InChildWithStack(rlim_t bytes, const std::function<int()>& piece) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit stack{bytes, bytes};
+        ::_exit(::setrlimit(RLIMIT_STACK, &stack) == 0 ? piece() : 125);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child) {
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+TEST(FocusStorm, TabHeldRoundTheTableKeepsTheStackSmall) {
+    // A few levels of pauses fit in far less than this; one level per trip round the table
+    // does not.
+    const int status = InChildWithStack(2 << 20, [] {
+        Scenario scenario;
+        return RunGame(scenario, HandScript(kWinningHand, kTabStorm + kStayToResults));
+    });
+    EXPECT_EQ(status, 0);
+}
+
+TEST(FocusStorm, TabHeldRoundTheTableReadsTheCardsOnceForTheLastArrival) {
+    Scenario scenario;
+    ASSERT_EQ(RunGame(scenario, HandScript(kWinningHand, kTabStorm + kStayToResults)), 0);
+    // After the deal's own reading, JAWS reads the cards a second after the focus last came to
+    // them, and only then.
+    const Lines afterDeal = Between(scenario.Lines(), R"({"t":6000,)");
+    const std::string reading = R"("text":"Your cards ")";
+    const std::size_t read = IndexOf(afterDeal, reading);
+    ASSERT_LT(read, afterDeal.size()) << Tail(afterDeal);
+    EXPECT_EQ(afterDeal[read].rfind(R"({"t":7000,)", 0), 0u) << afterDeal[read];
+    EXPECT_EQ(CountLines(afterDeal, reading), 1u);
+    ExpectTheHandWasWon(scenario);
 }
 
 TEST(ExitStorm, ExitRefusedTwentyThousandTimesInsideThePauseAfterNo) {
