@@ -33,6 +33,8 @@ struct Situation {
     std::vector<int> otherCardsSeen;  // every other card seen face up since the last shuffle
     int splitsMade = 0;               // splits of this deal so far; the hand is a split hand then
     bool insuranceTaken = false;
+
+    bool operator==(const Situation&) const = default;
 };
 
 enum class Play { Stay, Hit, DoubleDown, Split };

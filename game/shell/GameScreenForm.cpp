@@ -37,6 +37,7 @@ GameScreenForm::GameScreenForm(ui::Backend& backend)
       mnuGame(AddMenu("mnuGame", "&Game")),
       mnuGameNew(mnuGame.Add("mnuGameNew", "&New Game ", 'N')),
       mnuGameReader(mnuGame.Add("mnuGameReader", "&Screen Reader...")),
+      mnuGameCoachWarns(mnuGame.Add("mnuGameCoachWarns", "Coach &warns me")),
       mnuGameExit(mnuGame.Add("mnuGameExit", "E&xit Program")),
       mnuHelp(AddMenu("mnuHelp", "&Help")),
       mnuHelpContents(mnuHelp.Add("mnuHelpContents", "&Help Topics F1 ")),

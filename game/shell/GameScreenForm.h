@@ -46,6 +46,8 @@ public:
     ui::MenuItem& mnuGame;
     ui::MenuItem& mnuGameNew;
     ui::MenuItem& mnuGameReader;
+    // The coach's warning after a costly play, on or off.
+    ui::MenuItem& mnuGameCoachWarns;
     ui::MenuItem& mnuGameExit;
     ui::MenuItem& mnuHelp;
     ui::MenuItem& mnuHelpContents;

@@ -41,10 +41,12 @@ struct CoachMemory {
     // The next hand's expected return per dollar from a full deck, once worked out: it depends on
     // the rules alone.
     std::optional<double> FullDeckReturn;
-    // The hand as it was at the last F8 at the table: F8 again while it is unchanged gives the
-    // figures of every play.
-    std::optional<coach::Situation> LastHint;
-    // A warning about a play that ended the hand, kept until the results have been spoken.
+    // The hand last weighed and the value of each of its plays, kept for the next F8 and play.
+    std::optional<coach::Situation> Weighed;
+    coach::PlayValues WeighedValues;
+    // F8 was the last thing done at this hand: the next F8 gives the figures of every play.
+    bool FiguresNext = false;
+    // The warning about the play being made, spoken just after that play's first words.
     std::string PendingWarning;
 };
 

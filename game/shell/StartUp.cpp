@@ -1,5 +1,6 @@
 #include "game/shell/StartUp.h"
 
+#include "game/access/Coaching.h"
 #include "game/access/ScreenReader.h"
 #include "game/access/Speech.h"
 #include "game/shell/ErrorHandler.h"
@@ -13,6 +14,7 @@ void ProgramEntry(Game& game) {
     game.GameScreen.Load();
     game.GameScreen.Show();
     GetScreenReader(game);
+    LoadCoachWarns(game);
     game.GameScreen.tmrBeginGame.SetEnabled(true);
 }
 

@@ -27,6 +27,7 @@ inline constexpr int LetterA = 65;  // 'A'..'Z' are 65..90, whatever the Shift s
 inline constexpr int F1 = 112;
 inline constexpr int F2 = 113;
 inline constexpr int F3 = 114;
+inline constexpr int F8 = 119;
 inline constexpr int F12 = 123;
 
 }  // namespace ui::vk
