@@ -49,6 +49,10 @@ std::string UsageText() {
            "  --help             show this text\n"
            "  --version          show the version\n"
            "\n"
+           "Keys at the table: F2 speaks the keys of your screen reader's map, F3 your stakes,\n"
+           "F8 the coach's best play (F8 again: the figures of every play). F8 in the stakes\n"
+           "and bet lists gives the next hand's worth; F1 opens the help topics.\n"
+           "\n"
            "VENTRA_SPEECH=log:FILE writes every spoken text to FILE instead of speaking it;\n"
            "VENTRA_SPEECH=none keeps the game silent.\n";
 }
