@@ -18,17 +18,7 @@ struct Figure {
 };
 
 std::string NameOf(Play play) {
-    switch (play) {
-        case Play::Stay:
-            return "stay";
-        case Play::Hit:
-            return "hit";
-        case Play::DoubleDown:
-            return "double down";
-        case Play::Split:
-            return "split";
-    }
-    return "";
+    return std::string(coach::PlayName(play));
 }
 
 std::string Capitalised(std::string text) {

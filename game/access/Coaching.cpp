@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "game/access/CoachTexts.h"
@@ -137,8 +138,14 @@ void SpeakNextHandValue(Game& game) {
             }
             value = *memory.FullDeckReturn;
         } else {
-            value = coach::NextHandReturn(rules::kGameRules, SeenCardValues(game.state),
-                                          game.state.DealPosition);
+            std::vector<int> seen = SeenCardValues(game.state);
+            std::sort(seen.begin(), seen.end());
+            if (!memory.NextHandReturn || memory.NextHandSeen != seen) {
+                memory.NextHandReturn =
+                    coach::NextHandReturn(rules::kGameRules, seen, game.state.DealPosition);
+                memory.NextHandSeen = std::move(seen);
+            }
+            value = *memory.NextHandReturn;
         }
         Speak(game, NextHandText(value));
     });

@@ -132,6 +132,20 @@ PlayValues Evaluate(const Rules& rules, const Situation& situation) {
     return values;
 }
 
+std::string_view PlayName(Play play) {
+    switch (play) {
+        case Play::Stay:
+            return "stay";
+        case Play::Hit:
+            return "hit";
+        case Play::DoubleDown:
+            return "double down";
+        case Play::Split:
+            return "split";
+    }
+    return "";
+}
+
 Play BestPlay(const PlayValues& values) {
     Play best = Play::Stay;
     for (const Play play : {Play::Hit, Play::DoubleDown, Play::Split}) {

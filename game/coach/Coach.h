@@ -21,6 +21,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "game/rules/Rules.h"
@@ -58,6 +59,9 @@ struct PlayValues {
 // situation that cannot arise: an unknown card value, more cards of a value than the shoe holds,
 // fewer than two cards in hand, or a hand already over 21 or won by five cards.
 PlayValues Evaluate(const rules::Rules& rules, const Situation& situation);
+
+// The play's name as the coach says it: "stay", "hit", "double down" or "split".
+std::string_view PlayName(Play play);
 
 // The play with the highest value; of equal values the first in the order stay, hit, double,
 // split.

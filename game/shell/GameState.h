@@ -41,6 +41,10 @@ struct CoachMemory {
     // The next hand's expected return per dollar from a full deck, once worked out: it depends on
     // the rules alone.
     std::optional<double> FullDeckReturn;
+    // The last other one worked out, and the cards seen (sorted values) it was worked out for:
+    // it takes a good part of a second, so F8 again in the same bet window does not redo it.
+    std::vector<int> NextHandSeen;
+    std::optional<double> NextHandReturn;
     // The hand last weighed and the value of each of its plays, kept for the next F8 and play.
     std::optional<coach::Situation> Weighed;
     coach::PlayValues WeighedValues;
