@@ -30,8 +30,8 @@ struct SplitHand {
     std::string ResultText;
 };
 
-// What the coach knows and keeps between events. Nothing of the play reads it, and the state dump
-// leaves it out.
+// What the coach knows and keeps between events. The rules of play never read it, and the state
+// dump leaves it out.
 struct CoachMemory {
     // Every card (1 to 52) seen face up since the last shuffle, each once: the player's, the
     // dealer's face-up ones, and the face-down one once it has been told.
@@ -42,7 +42,7 @@ struct CoachMemory {
     // the rules alone.
     std::optional<double> FullDeckReturn;
     // The last other one worked out, and the cards seen (sorted values) it was worked out for:
-    // it takes a good part of a second, so F8 again in the same bet window does not redo it.
+    // it takes up to a third of a second, so F8 again in the same bet window does not redo it.
     std::vector<int> NextHandSeen;
     std::optional<double> NextHandReturn;
     // The hand last weighed and the value of each of its plays, kept for the next F8 and play.
