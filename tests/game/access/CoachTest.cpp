@@ -61,6 +61,28 @@ TEST(Coach, F8SpeaksTheBestPlayThenTheFiguresOfEveryPlay) {
     EXPECT_EQ(lines[5], lines[1]);
 }
 
+TEST(Coach, TheFiguresGiveInsuranceWhileItIsOffered) {
+    // The dealer shows the ace of diamonds (14) over the 9 of diamonds (22).
+    const std::vector<int> aceUp = {10, 22, 8, 14};
+    const std::string twice = std::string(kF8) + kF8;
+    Scenario scenario;
+    ASSERT_EQ(RunGame(scenario, HandScript(aceUp, twice + "click btnInsurance\nanswer yes\n" +
+                                                      twice + "key PageDown\nwait 4000\n")),
+              0);
+    const Lines spoken = Spoken(scenario);
+    const std::size_t figures = IndexOf(spoken, "Best: ") + 1;
+    ASSERT_LT(figures + 1, spoken.size());
+    EXPECT_EQ(spoken[figures],
+              "Stay loses 36 cents a dollar. Hit loses 75 cents a dollar. Double "
+              "down loses 149 cents a dollar. Insurance loses 19 cents a dollar.");
+    // Taken, it is offered no more; the face-down card is seen once the hand is told.
+    EXPECT_EQ(spoken[figures + 2],
+              "Stay loses 36 cents a dollar. Hit loses 75 cents a dollar. "
+              "Double down loses 149 cents a dollar.");
+    EXPECT_EQ(Sorted(scenario.LastGame().state.Coach.SeenCards),
+              (std::vector<Int16>{8, 10, 14, 22}));
+}
+
 TEST(Coach, F8OnTheDealersCardsGivesTheSameHint) {
     Scenario scenario;
     ASSERT_EQ(RunGame(scenario, KeysScript("JFW", kStandingHand, "key Tab\n" + std::string(kF8))),
