@@ -71,7 +71,7 @@ TEST(Coach, TheFiguresGiveInsuranceWhileItIsOffered) {
               0);
     const Lines spoken = Spoken(scenario);
     const std::size_t figures = IndexOf(spoken, "Best: ") + 1;
-    ASSERT_LT(figures + 1, spoken.size());
+    ASSERT_LT(figures + 2, spoken.size());
     EXPECT_EQ(spoken[figures],
               "Stay loses 36 cents a dollar. Hit loses 75 cents a dollar. Double "
               "down loses 149 cents a dollar. Insurance loses 19 cents a dollar.");
