@@ -12,11 +12,12 @@
 #include <vector>
 
 #include "game/coach/Coach.h"
-#include "game/coach/HandValue.h"
+#include "game/rules/HandValue.h"
 
 namespace {
 
 using namespace game::coach;
+using namespace game::rules;
 using Clock = std::chrono::steady_clock;
 
 double FastestMs(int runs, const std::function<void()>& work) {

@@ -1,5 +1,6 @@
 #include "game/access/PlayerKeys.h"
 
+#include "game/access/Coaching.h"
 #include "game/access/KeyMaps.h"
 #include "game/access/Speech.h"
 #include "game/cards/HandDisplay.h"
@@ -23,16 +24,16 @@ void RunAction(Game& game, const KeyMap& map, TableAction action) {
             btnInsurance_Click(game);
             break;
         case TableAction::DoubleDown:
-            btnDouble_Click(game);
+            CoachedPlay(game, coach::Play::DoubleDown, btnDouble_Click);
             break;
         case TableAction::Split:
-            btnSplit_Click(game);
+            CoachedPlay(game, coach::Play::Split, btnSplit_Click);
             break;
         case TableAction::Hit:
-            btnHit_Click(game);
+            CoachedPlay(game, coach::Play::Hit, btnHit_Click);
             break;
         case TableAction::Stay:
-            btnStay_Click(game);
+            CoachedPlay(game, coach::Play::Stay, btnStay_Click);
             break;
         case TableAction::ReadDealerCards:
             StopSpeech(game);
@@ -53,6 +54,12 @@ void RunAction(Game& game, const KeyMap& map, TableAction action) {
 void txtPlayer_KeyDown(Game& game, int& keyCode) {
     Guarded(game, Report::MessageBox, " in txtPlayer_KeyDown()", [&] {
         // The map is chosen at every key: the reader may change in the middle of a hand.
+        // F8, the coach, is the same key with either map.
+        if (keyCode == ui::vk::F8) {
+            keyCode = ui::vk::None;
+            SpeakCoachHint(game);
+            return;
+        }
         const KeyMap& map = KeyMapInForce(game);
         const KeyBinding* key = FindKey(map, keyCode);
         if (key == nullptr) {

@@ -1,5 +1,8 @@
 #include "game/access/Speech.h"
 
+#include <string>
+#include <utility>
+
 #include "game/access/ScreenReader.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
@@ -30,6 +33,11 @@ void Say(Game& game, std::string_view text) {
             WeVoice(game).Say(text);
         }
     });
+    // The coach's warning about a play follows that play's first words.
+    if (!game.state.Coach.PendingWarning.empty()) {
+        const std::string warning = std::exchange(game.state.Coach.PendingWarning, {});
+        Speak(game, warning);
+    }
 }
 
 }  // namespace

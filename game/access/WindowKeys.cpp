@@ -3,6 +3,7 @@
 #include <span>
 #include <string_view>
 
+#include "game/access/Coaching.h"
 #include "game/access/PlayerKeys.h"
 #include "game/access/Speech.h"
 #include "game/access/SpokenHelp.h"
@@ -42,6 +43,9 @@ void lstStakes_KeyDown(Game& game, int keyCode) {
             case ui::vk::F2:
                 SpeakHelp(game, kStakesListHelp);
                 break;
+            case ui::vk::F8:
+                SpeakNextHandValue(game);
+                break;
             default:
                 break;
         }
@@ -60,6 +64,9 @@ void lstBet_KeyDown(Game& game, int keyCode) {
                 break;
             case ui::vk::F2:
                 SpeakHelp(game, kBetListHelp);
+                break;
+            case ui::vk::F8:
+                SpeakNextHandValue(game);
                 break;
             default:
                 break;

@@ -1,15 +1,16 @@
 #include "game/cards/BlackJack.h"
 
+#include "game/cards/HandValues.h"
 #include "game/shell/Game.h"
 
 namespace game {
 
 bool PlayerBlackJack(const Game& game) {
-    return game.state.PlayerTotal == 21 && game.state.PlayerCardCount == 2;
+    return rules::IsBlackjack(PlayerHandValue(game.state), rules::HandKind::Ordinary);
 }
 
 bool DealerBlackJack(const Game& game) {
-    return game.state.DealerTotal == 21 && game.state.DealerCardCount == 2;
+    return rules::IsBlackjack(DealerHandValue(game.state), rules::HandKind::Ordinary);
 }
 
 }  // namespace game

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "game/shell/GameError.h"
 #include "game/shell/Text.h"
 
 namespace game {
@@ -50,6 +51,16 @@ std::string GetCardString(Int16 card) {
         return {};
     }
     return std::string(TrimSpaces(RankWord(face->rank) + std::string(kSuitWords[face->suit])));
+}
+
+Int16 CardNumberOf(std::string_view name) {
+    const std::string_view trimmed = TrimSpaces(name);
+    for (Int16 card = 1; card <= kRanksPerSuit * static_cast<int>(kSuitWords.size()); card += 1) {
+        if (GetCardString(card) == trimmed) {
+            return card;
+        }
+    }
+    throw GameError("No card is named " + std::string(trimmed));
 }
 
 Int16 GetCardValue(Int16 card) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "game/shell/Checked.h"
 
@@ -10,6 +11,10 @@ namespace game {
 
 // The card's name, such as "Ace of Spades" or "10 of Hearts"; empty for a number outside 1 to 52.
 std::string GetCardString(Int16 card);
+
+// The number of the card of that name (trailing spaces allowed); throws GameError for a name that
+// no card has.
+Int16 CardNumberOf(std::string_view name);
 
 // The card's blackjack value: an ace 11, a court card 10, any other its rank; 0 for a number
 // outside 1 to 52.

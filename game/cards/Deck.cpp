@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "game/cards/SeenCards.h"
+#include "game/rules/Rules.h"
 #include "game/shell/Game.h"
 
 namespace game {
@@ -17,8 +19,6 @@ namespace game {
 namespace {
 
 constexpr int kCards = 52;
-// Past this slot a deal shuffles first, so that every hand starts with at least 20 cards left.
-constexpr int kLastSlotWithoutShuffle = 32;
 
 // A real number r with 0 <= r < 1, made exact in single precision from 24 random bits, so that
 // r * 52 can never round up to 52.
@@ -100,6 +100,7 @@ void FillDeck(DeckSlots& deck, std::mt19937& generator) {
 
 void ShuffleDeck(Game& game) {
     NewOrder(game.shuffle, game.state.Deck);
+    ForgetSeenCards(game.state);
 }
 
 void ShuffleAroundTable(Game& game, const std::vector<Int16>& onTable) {
@@ -111,6 +112,7 @@ void ShuffleAroundTable(Game& game, const std::vector<Int16>& onTable) {
         deck[slot++] = card;
     }
     game.state.DealPosition = slot;
+    KeepSeenCardsOnTable(game.state, onTable);
     for (int from = 0; from < kCards; ++from) {
         if (std::find(onTable.begin(), onTable.end(), order[from]) == onTable.end()) {
             deck[slot++] = order[from];
@@ -135,7 +137,8 @@ std::vector<std::int16_t> ParseStackedDeck(std::string_view text) {
 }
 
 bool DeckNeedsShuffle(const Game& game) {
-    return game.state.DealPosition > kLastSlotWithoutShuffle || game.GameScreen.ShuffleNeeded;
+    return game.state.DealPosition > rules::kGameRules.reshuffleAfter ||
+           game.GameScreen.ShuffleNeeded;
 }
 
 }  // namespace game

@@ -8,7 +8,6 @@
 #include "game/cards/Cards.h"
 #include "game/cards/Deck.h"
 #include "game/shell/Game.h"
-#include "game/shell/Text.h"
 #include "game/sound/Sound.h"
 
 namespace game {
@@ -18,19 +17,8 @@ namespace {
 constexpr int kCards = 52;
 constexpr int kSplitHandSlots = 4;
 
-// The number of the card of that name (trailing spaces allowed).
-Int16 CardNumber(std::string_view name) {
-    const std::string_view trimmed = TrimSpaces(name);
-    for (int card = 1; card <= kCards; ++card) {
-        if (GetCardString(card) == trimmed) {
-            return card;
-        }
-    }
-    throw GameError("No card is named " + std::string(trimmed));
-}
-
 void Add(std::vector<Int16>& cards, std::string_view name) {
-    const Int16 card = CardNumber(name);
+    const Int16 card = CardNumberOf(name);
     if (std::find(cards.begin(), cards.end(), card) == cards.end()) {
         cards.push_back(card);
     }

@@ -5,12 +5,14 @@
 #include <stdexcept>
 #include <string>
 
-#include "game/coach/HandValue.h"
-#include "game/coach/Settlement.h"
 #include "game/coach/Shoe.h"
 #include "game/coach/Solver.h"
+#include "game/rules/HandValue.h"
+#include "game/rules/Settlement.h"
 
 namespace game::coach {
+
+using namespace rules;  // the engine is written in the rules' own terms
 
 namespace {
 
@@ -128,6 +130,20 @@ PlayValues Evaluate(const Rules& rules, const Situation& situation) {
         values.insurance = InsuranceValue(solver.DealerBlackjackChance(drawn), rules);
     }
     return values;
+}
+
+std::string_view PlayName(Play play) {
+    switch (play) {
+        case Play::Stay:
+            return "stay";
+        case Play::Hit:
+            return "hit";
+        case Play::DoubleDown:
+            return "double down";
+        case Play::Split:
+            return "split";
+    }
+    return "";
 }
 
 Play BestPlay(const PlayValues& values) {

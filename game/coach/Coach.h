@@ -16,14 +16,15 @@
 // blackjack. Values without a split are exact; a split uses the approximation described in
 // Solver.h: each split hand is valued with only the pair cards of the hands split so far gone.
 //
-//     const coach::PlayValues values = coach::Evaluate(coach::Rules{}, situation);
+//     const coach::PlayValues values = coach::Evaluate(rules::Rules{}, situation);
 //     const coach::Play best = coach::BestPlay(values);
 #pragma once
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
-#include "game/coach/Rules.h"
+#include "game/rules/Rules.h"
 
 namespace game::coach {
 
@@ -33,6 +34,8 @@ struct Situation {
     std::vector<int> otherCardsSeen;  // every other card seen face up since the last shuffle
     int splitsMade = 0;               // splits of this deal so far; the hand is a split hand then
     bool insuranceTaken = false;
+
+    bool operator==(const Situation&) const = default;
 };
 
 enum class Play { Stay, Hit, DoubleDown, Split };
@@ -55,7 +58,10 @@ struct PlayValues {
 // The values of the plays open to the situation's hand. Throws std::invalid_argument for a
 // situation that cannot arise: an unknown card value, more cards of a value than the shoe holds,
 // fewer than two cards in hand, or a hand already over 21 or won by five cards.
-PlayValues Evaluate(const Rules& rules, const Situation& situation);
+PlayValues Evaluate(const rules::Rules& rules, const Situation& situation);
+
+// The play's name as the coach says it: "stay", "hit", "double down" or "split".
+std::string_view PlayName(Play play);
 
 // The play with the highest value; of equal values the first in the order stay, hit, double,
 // split.
@@ -65,6 +71,6 @@ Play BestPlay(const PlayValues& values);
 // when it is worth it). `seenCards` are the cards seen face up since the last shuffle and
 // `cardsDealt` how many cards have been dealt since it; a deal that will reshuffle first starts
 // from a full shoe.
-double NextHandReturn(const Rules& rules, const std::vector<int>& seenCards, int cardsDealt);
+double NextHandReturn(const rules::Rules& rules, const std::vector<int>& seenCards, int cardsDealt);
 
 }  // namespace game::coach

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "game/coach/HandValue.h"
+#include "game/rules/HandValue.h"
 
 namespace game::coach {
+
+using namespace rules;  // the engine is written in the rules' own terms
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/coach/Rules.h"
 #include "game/coach/Shoe.h"
+#include "game/rules/Rules.h"
 
 namespace game::coach {
 
@@ -22,7 +22,7 @@ class DealerTable {
 public:
     // Every way the dealer's hand can grow from `upRank` without running past the cards `shoe`
     // holds, under the dealer's drawing rule.
-    DealerTable(int upRank, const Rules& rules, const Shoe& shoe);
+    DealerTable(int upRank, const rules::Rules& rules, const Shoe& shoe);
 
     // The odds when the dealer draws from `shoe` less the `removedTotal` cards of `removed`.
     DealerOdds Odds(const Shoe& shoe, const RankCounts& removed, int removedTotal) const;

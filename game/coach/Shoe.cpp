@@ -3,10 +3,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "game/coach/HandValue.h"
-#include "game/coach/Rules.h"
+#include "game/rules/HandValue.h"
+#include "game/rules/Rules.h"
 
 namespace game::coach {
+
+using namespace rules;  // the engine is written in the rules' own terms
 
 namespace {
 

@@ -25,7 +25,7 @@ inline int ValueOfRank(int rank) {
 
 class Shoe {
 public:
-    // `decks` full decks, or Rules::kInfiniteDecks: a shoe whose odds never change.
+    // `decks` full decks, or rules::Rules::kInfiniteDecks: a shoe whose odds never change.
     static Shoe Full(int decks);
 
     bool Infinite() const { return m_infinite; }

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "game/coach/Eligibility.h"
-#include "game/coach/Settlement.h"
+#include "game/rules/Eligibility.h"
+#include "game/rules/Settlement.h"
 
 namespace game::coach {
+
+using namespace rules;  // the engine is written in the rules' own terms
 
 namespace {
 
@@ -131,17 +133,11 @@ double Solver::OneCard(const PlayerHand& hand, Drawn& drawn, Then then) {
         grown.value = AddCard(hand.value, ValueOfRank(rank));
         drawn.Add(rank);
         double after = 0.0;
-        switch (AfterPlayerCard(grown.value, m_rules)) {
-            case AfterCard::Bust:
-                after = -stake * NoBlackjackShare(drawn);
-                break;
-            case AfterCard::FiveCardWin:
-                after = stake * NoBlackjackShare(drawn);
-                break;
-            case AfterCard::PlayOn:
-                after =
-                    then == Then::StandDoubled ? stake * Stand(grown, drawn) : Best(grown, drawn);
-                break;
+        const AfterCard ending = AfterPlayerCard(grown.value, m_rules);
+        if (ending != AfterCard::PlayOn) {
+            after = stake * NetReturn(ResultOf(ending), m_rules) * NoBlackjackShare(drawn);
+        } else {
+            after = then == Then::StandDoubled ? stake * Stand(grown, drawn) : Best(grown, drawn);
         }
         value += chance * after;
         drawn.Take(rank);

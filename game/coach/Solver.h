@@ -23,9 +23,9 @@
 #include <vector>
 
 #include "game/coach/DealerOdds.h"
-#include "game/coach/HandValue.h"
-#include "game/coach/Rules.h"
 #include "game/coach/Shoe.h"
+#include "game/rules/HandValue.h"
+#include "game/rules/Rules.h"
 
 namespace game::coach {
 
@@ -46,8 +46,8 @@ private:
 
 // A hand in the recursion: its value, whether it came from a split, and whether it may draw.
 struct PlayerHand {
-    HandValue value;
-    HandKind kind = HandKind::Ordinary;
+    rules::HandValue value;
+    rules::HandKind kind = rules::HandKind::Ordinary;
     bool mayHit = true;
 };
 
@@ -64,7 +64,7 @@ class Solver {
 public:
     // `unseen`: every card the player has not seen, the dealer's face-down card among them, with
     // the dealer's face-up card `upRank` already taken out.
-    Solver(const Rules& rules, const Shoe& unseen, int upRank);
+    Solver(const rules::Rules& rules, const Shoe& unseen, int upRank);
 
     // The plays open to a hand of `cardRanks` (their dealing order matters only to the ace rule),
     // with the recursion's values. `splitsMade` counts the splits of this deal, `acesSplit` says
@@ -110,7 +110,7 @@ private:
     double Chance(int rank, const Drawn& drawn) const;
     bool MayDraw(const Drawn& drawn) const;
 
-    Rules m_rules;
+    rules::Rules m_rules;
     Shoe m_unseen;
     int m_upRank;
     DealerTable m_dealer;

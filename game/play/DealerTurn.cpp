@@ -3,13 +3,17 @@
 #include <string>
 
 #include "game/access/Speech.h"
-#include "game/cards/BlackJack.h"
 #include "game/cards/HandDisplay.h"
+#include "game/cards/HandValues.h"
 #include "game/cards/NextCard.h"
+#include "game/cards/SeenCards.h"
 #include "game/play/HandCards.h"
 #include "game/play/Insurance.h"
 #include "game/play/Settlement.h"
 #include "game/play/SettlementTexts.h"
+#include "game/rules/HandValue.h"
+#include "game/rules/Rules.h"
+#include "game/rules/Settlement.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
 #include "game/shell/Text.h"
@@ -19,27 +23,15 @@ namespace game {
 
 namespace {
 
-// The dealer went over 21 with the card just drawn: the player wins, a blackjack twice the bet.
-void SettleDealerBust(Game& game) {
+// The dealer's hand is final, over 21 or standing: the rows of the table settle the hand.
+void SettleAgainstDealer(Game& game) {
     const GameState& state = game.state;
-    const bool blackJack = PlayerBlackJack(game);
-    std::string text = DealerBustOpening(state, blackJack);
+    const rules::Settlement settlement =
+        rules::SettleOrdinary(PlayerHandValue(state), DealerHandValue(state));
+    std::string text = SettlementOpening(state, settlement);
     text += Insurance(game);
-    text += DealerBustAccount(state);
-    SettleHand(game, DealerBustPayout(blackJack) * state.Bet, HandResult::PlayerWins,
-               std::move(text));
-}
-
-// The dealer stood: the totals decide, blackjacks taken into account.
-void SettleShowdown(Game& game) {
-    const GameState& state = game.state;
-    const Showdown showdown = CompareHands({state.PlayerTotal, PlayerBlackJack(game)},
-                                           {state.DealerTotal, DealerBlackJack(game)});
-    std::string text = ShowdownOpening(state, showdown);
-    text += Insurance(game);
-    text += ShowdownAccount(state, showdown);
-    SettleHand(game, ShowdownPayout(showdown) * state.Bet, ShowdownResult(showdown),
-               std::move(text));
+    text += SettlementAccount(state, settlement);
+    SettleHand(game, rules::ResultOf(settlement), std::move(text));
 }
 
 std::string OpeningCardName(const GameState& state, int slot) {
@@ -50,12 +42,13 @@ std::string OpeningCardName(const GameState& state, int slot) {
 
 void DrawDealerCard(Game& game) {
     GameState& state = game.state;
-    const std::string name =
-        PutCardInHand(NextCard(game), state.DealerCardValues, state.DealerCardNames,
-                      state.DealerCardCount, state.DealerTotal);
+    const Int16 card = NextCard(game);
+    const std::string name = PutCardInHand(card, state.DealerCardValues, state.DealerCardNames,
+                                           state.DealerCardCount, state.DealerTotal);
     if (state.DealerCardCount == 1) {
         AddToDealer(game, " face down ");
     } else {
+        NoteCardSeen(state, card);
         AddToDealer(game, name);
     }
     if (state.DealerCardCount >= 3) {
@@ -69,8 +62,9 @@ void DealerPlaysOut(Game& game, void (*draw)(Game&)) {
     GameState& state = game.state;
     Speak(game,
           "The dealer has a " + OpeningCardName(state, 1) + " and a " + OpeningCardName(state, 2));
+    NoteFaceDownCardSeen(state);
     Delay(game, 20);
-    while (DealerHits(state.DealerTotal)) {
+    while (rules::DealerDraws(DealerHandValue(state), rules::kGameRules)) {
         Speak(game, "The dealer hits.  ");
         Delay(game, 10);
         PlaySound(game, "\\hit.wav");
@@ -81,8 +75,8 @@ void DealerPlaysOut(Game& game, void (*draw)(Game&)) {
 void DealerDraw(Game& game) {
     Guarded(game, Report::MessageBox, " in DealerDraw()", [&] {
         DrawDealerCard(game);
-        if (IsBust(game.state.DealerTotal)) {
-            SettleDealerBust(game);
+        if (rules::IsBust(DealerHandValue(game.state))) {
+            SettleAgainstDealer(game);
         }
     });
 }
@@ -97,7 +91,7 @@ void DealToDealer(Game& game) {
         state.GameInProgress = false;
         Speak(game, "The Dealer stays. ");
         Delay(game, 15);
-        SettleShowdown(game);
+        SettleAgainstDealer(game);
     });
 }
 

@@ -1,9 +1,12 @@
 // The card slots of a hand as every draw fills them, and the ace rule that follows each card.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "game/cards/Cards.h"
+#include "game/cards/HandValues.h"
+#include "game/rules/HandValue.h"
 #include "game/shell/GameState.h"
 
 namespace game {
@@ -20,14 +23,17 @@ inline std::string PutCardInHand(Int16 card, CheckedArray<Int16, 21>& values,
     return name;
 }
 
-// The ace rule of every hand: after each card, the earliest aces still counted 11 drop to 1, one
-// at a time, while the total is over 21.
+// The ace rule after each card, with the card's value already added to `total`: the rule decides
+// how many aces drop to 1, and they are the earliest slots still holding 11.
 template <std::size_t N>
 void LowerAces(CheckedArray<Int16, N>& values, Int16 count, Int16& total) {
-    for (int slot = 1; slot <= count; ++slot) {
-        if (values[slot] == 11 && total >= 22) {
-            values[slot] = 1;
-            total -= 10;
+    const rules::HandValue hand = HandValueOf(values, count, total);
+    int lowered = hand.softAces - rules::ApplyAceRule(hand).softAces;
+    for (int slot = 1; slot <= count && lowered > 0; ++slot) {
+        if (values[slot] == rules::kAceValue) {
+            values[slot] = rules::kLoweredAceValue;
+            total -= rules::kAceValue - rules::kLoweredAceValue;
+            lowered -= 1;
         }
     }
 }

@@ -3,10 +3,13 @@
 #include <exception>
 
 #include "game/access/Speech.h"
-#include "game/cards/BlackJack.h"
+#include "game/cards/HandValues.h"
+#include "game/cards/SeenCards.h"
 #include "game/play/PlayCommand.h"
 #include "game/play/Refusal.h"
 #include "game/play/SettlementTexts.h"
+#include "game/rules/Rules.h"
+#include "game/rules/Settlement.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
 #include "game/shell/MessageBoxes.h"
@@ -38,19 +41,29 @@ std::string InsuranceQuestion(const GameState& state) {
            Line("Do you want to make this bet?");
 }
 
+// What became of the insurance bet, and the dealer's two cards when it was lost.
+std::string InsuranceReport(const GameState& state, bool won) {
+    if (won) {
+        return Line("You win $" + std::to_string(state.InsuranceBet) + " on an insurance bet.");
+    }
+    return Line("You lose $" + std::to_string(state.InsuranceBet) + " on an insurance bet.") +
+           Line("The dealer has a " + DealerCardName(state, 1) + " and a " +
+                DealerCardName(state, 2) + ".");
+}
+
 }  // namespace
 
 void CheckForInsurance(Game& game) {
     Guarded(game, Report::MessageBox, " in CheckForInsurance()", [&] {
         GameState& state = game.state;
         // The value slot, so that a dealer holding two aces (the first lowered) still offers it.
-        if (state.DealerCardValues[2] != 11) {
+        if (!rules::InsuranceOffered(state.DealerCardValues[2], rules::kGameRules)) {
             state.InsuranceAvailable = false;
             state.InsuranceBet = 0;
             return;
         }
         state.InsuranceAvailable = true;
-        state.InsuranceBet = state.Bet / 2;
+        state.InsuranceBet = rules::InsuranceStake(state.Bet);
         Delay(game, 10);
         StopSpeech(game);
         Speak(game, "Insurance bet is available by pressing the delete key.");
@@ -59,32 +72,40 @@ void CheckForInsurance(Game& game) {
 
 void btnInsurance_Click(Game& game) {
     PlayCommand(game, [&] {
-        Guarded(game, Report::MessageBox, " in btnInsurance_Click()", [&] {
-            const GameState& state = game.state;
-            if (!state.InsuranceAvailable || state.PlayerCardCount > 2) {
-                Refuse(game, kTitle, "Insurance is not available!");
-                return;
-            }
-            if (state.InsuranceTaken) {
-                Refuse(game, kTitle, "Only one insurance bet allowed per hand!");
-                return;
-            }
-            DoYouWantInsurance(game);
-        });
+        Guarded(game, Report::MessageBox, " in btnInsurance_Click()",
+                [&] { DoYouWantInsurance(game); });
     });
+}
+
+rules::InsuranceRequest InsuranceRequestOf(const GameState& state) {
+    rules::InsuranceRequest request;
+    request.available = state.InsuranceAvailable;
+    request.cardCount = state.PlayerCardCount;
+    request.taken = state.InsuranceTaken;
+    request.insuranceStake = state.InsuranceBet;
+    request.stakes = state.Stakes;
+    return request;
 }
 
 void DoYouWantInsurance(Game& game) {
     Guarded(game, Report::MessageBox, " in DoYouWantInsurance()", [&] {
         GameState& state = game.state;
-        if (!state.InsuranceAvailable || state.InsuranceBet <= 0) {
-            state.InsuranceTaken = false;
-            return;
-        }
-        if (state.Stakes - state.InsuranceBet <= 0) {
-            state.InsuranceTaken = false;
-            Refuse(game, kTitle, "You do not have enough money for this bet.");
-            return;
+        switch (rules::CheckInsurance(InsuranceRequestOf(state))) {
+            case rules::InsuranceRefusal::None:
+                break;
+            case rules::InsuranceRefusal::NotAvailable:
+                Refuse(game, kTitle, "Insurance is not available!");
+                return;
+            case rules::InsuranceRefusal::AlreadyTaken:
+                Refuse(game, kTitle, "Only one insurance bet allowed per hand!");
+                return;
+            case rules::InsuranceRefusal::NothingToStake:
+                state.InsuranceTaken = false;
+                return;
+            case rules::InsuranceRefusal::NotEnoughMoney:
+                state.InsuranceTaken = false;
+                Refuse(game, kTitle, "You do not have enough money for this bet.");
+                return;
         }
         if (!AskYesNo(game, "Insurance ", InsuranceQuestion(state))) {
             state.InsuranceTaken = false;
@@ -106,15 +127,13 @@ std::string Insurance(Game& game) {
         if (!state.InsuranceTaken) {
             return result;
         }
-        const bool won = DealerBlackJack(game);
-        CountInsurance(game, won ? HandResult::PlayerWins : HandResult::DealerWins);
-        if (won) {
-            state.Stakes += 2 * state.InsuranceBet;
-            return Line("You win $" + std::to_string(state.InsuranceBet) + " on an insurance bet.");
-        }
-        return Line("You lose $" + std::to_string(state.InsuranceBet) + " on an insurance bet.") +
-               Line("The dealer has a " + DealerCardName(state, 1) + " and a " +
-                    DealerCardName(state, 2) + ".");
+        const rules::Money returned =
+            rules::InsuranceReturned(state.InsuranceBet, DealerHandValue(state), rules::kGameRules);
+        state.Stakes += returned;
+        CountInsurance(game, returned > 0 ? rules::Result::Win : rules::Result::Lose);
+        // Won, it says the face-down card is a ten; lost, it names it.
+        NoteFaceDownCardSeen(state);
+        return InsuranceReport(state, returned > 0);
     } catch (const std::exception& error) {
         result = std::string(kLineBreak);
         ReportError(game, Report::MessageBox, " in Insurance()", error.what());

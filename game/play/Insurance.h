@@ -4,15 +4,21 @@
 
 #include <string>
 
+#include "game/rules/Eligibility.h"
+
 namespace game {
 
 struct Game;
+struct GameState;
 
 // After the deal: makes insurance available (and says so) when the dealer's face-up card is an ace.
 void CheckForInsurance(Game& game);
-// The Insurance command: refuses when insurance is not available or already taken.
+// The Insurance command.
 void btnInsurance_Click(Game& game);
-// Explains the side bet and takes it on Yes.
+// An insurance bet asked for now, as the rules check it.
+rules::InsuranceRequest InsuranceRequestOf(const GameState& state);
+// Refuses an insurance bet the rules do not allow now (silently when half the bet is nothing),
+// otherwise explains the side bet and takes it on Yes.
 void DoYouWantInsurance(Game& game);
 // Settles the side bet at the end of the hand and gives its report (empty without a side bet).
 // Each hand's settlement calls it exactly once.

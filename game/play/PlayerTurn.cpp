@@ -4,7 +4,9 @@
 
 #include "game/access/Speech.h"
 #include "game/cards/HandDisplay.h"
+#include "game/cards/HandValues.h"
 #include "game/cards/NextCard.h"
+#include "game/cards/SeenCards.h"
 #include "game/play/DealerTurn.h"
 #include "game/play/HandCards.h"
 #include "game/play/Insurance.h"
@@ -14,6 +16,10 @@
 #include "game/play/SettlementTexts.h"
 #include "game/play/SplitHands.h"
 #include "game/play/SplitPlay.h"
+#include "game/rules/Eligibility.h"
+#include "game/rules/HandValue.h"
+#include "game/rules/Rules.h"
+#include "game/rules/Settlement.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
 #include "game/sound/Sound.h"
@@ -24,44 +30,40 @@ namespace {
 
 // An ordinary hand ended by the player's own card: the insurance report goes between what the
 // card did and the account of the cards.
-void SettleByPlayerCard(Game& game, PlayerCardEnding ending) {
+void SettleByPlayerCard(Game& game, rules::AfterCard ending) {
     const GameState& state = game.state;
     std::string text = PlayerCardOpening(state, ending);
     text += Insurance(game);
     text += PlayerCardAccount(state);
-    if (ending == PlayerCardEnding::FiveCards) {
-        SettleHand(game, kFiveCardPayout * state.Bet, HandResult::PlayerWins, std::move(text));
-    } else {
-        SettleHand(game, 0, HandResult::DealerWins, std::move(text));
-    }
+    SettleHand(game, rules::ResultOf(ending), std::move(text));
 }
 
 }  // namespace
 
+rules::HitRequest HitRequestOf(const GameState& state) {
+    return rules::HitRequest{state.SplitAces};
+}
+
 void DrawPlayerCard(Game& game) {
     GameState& state = game.state;
-    const std::string name =
-        PutCardInHand(NextCard(game), state.PlayerCardValues, state.PlayerCardNames,
-                      state.PlayerCardCount, state.PlayerTotal);
+    const Int16 card = NextCard(game);
+    const std::string name = PutCardInHand(card, state.PlayerCardValues, state.PlayerCardNames,
+                                           state.PlayerCardCount, state.PlayerTotal);
+    NoteCardSeen(state, card);
     AddToPlayer(game, name);
     LowerAces(state.PlayerCardValues, state.PlayerCardCount, state.PlayerTotal);
 }
 
-std::optional<PlayerCardEnding> HandEndedBy(const GameState& state) {
-    if (WinsByFiveCards(state.PlayerCardCount, state.PlayerTotal)) {
-        return PlayerCardEnding::FiveCards;
-    }
-    if (IsBust(state.PlayerTotal)) {
-        return PlayerCardEnding::Bust;
-    }
-    return std::nullopt;
+rules::AfterCard AfterLastCard(const GameState& state) {
+    return rules::AfterPlayerCard(PlayerHandValue(state), rules::kGameRules);
 }
 
 void Player1Draw(Game& game) {
     Guarded(game, Report::MessageBox, " in Player1Draw()", [&] {
         DrawPlayerCard(game);
-        if (const std::optional<PlayerCardEnding> ending = HandEndedBy(game.state)) {
-            SettleByPlayerCard(game, *ending);
+        if (const rules::AfterCard ending = AfterLastCard(game.state);
+            ending != rules::AfterCard::PlayOn) {
+            SettleByPlayerCard(game, ending);
         }
     });
 }
@@ -70,7 +72,8 @@ void btnHit_Click(Game& game) {
     PlayCommand(game, [&] {
         Guarded(game, Report::MessageBox, " in btnHit_Click()", [&] {
             StopSpeech(game);
-            if (game.state.SplitAces) {
+            if (rules::CheckHit(HitRequestOf(game.state), rules::kGameRules) !=
+                rules::HitRefusal::None) {
                 Refuse(game, "Split Pairs", "You can not hit after splitting aces.");
                 return;
             }
@@ -88,7 +91,7 @@ void btnStay_Click(Game& game) {
     PlayCommand(game, [&] {
         Guarded(game, Report::MessageBox, " in btnStay_Click()", [&] {
             GameState& state = game.state;
-            if (IsBust(state.PlayerTotal)) {
+            if (rules::IsBust(PlayerHandValue(state))) {
                 return;
             }
             StopSpeech(game);

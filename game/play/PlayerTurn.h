@@ -1,9 +1,8 @@
 // The player's side of a hand: one more card, and the Hit and Stay commands.
 #pragma once
 
-#include <optional>
-
-#include "game/play/SettlementTexts.h"
+#include "game/rules/Eligibility.h"
+#include "game/rules/HandValue.h"
 
 namespace game {
 
@@ -18,8 +17,12 @@ void Player1Draw(Game& game);
 // The card-giving part of every draw of the player, ordinary or split: the next card stored in
 // the hand being played, shown and spoken, and the ace rule applied.
 void DrawPlayerCard(Game& game);
-// Whether the hand being played has just ended by its own card, and how.
-std::optional<PlayerCardEnding> HandEndedBy(const GameState& state);
+// What the last card did to the hand being played: the rules say whether it plays on, went over
+// 21 or won with five cards.
+rules::AfterCard AfterLastCard(const GameState& state);
+
+// A hit asked for now, as the rules check it.
+rules::HitRequest HitRequestOf(const GameState& state);
 
 // Hit: the hit sound, then one more card (refused after a split of aces).
 void btnHit_Click(Game& game);

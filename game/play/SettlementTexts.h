@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "game/play/SettlementRules.h"
+#include "game/rules/HandValue.h"
+#include "game/rules/Settlement.h"
 #include "game/shell/GameState.h"
 
 namespace game {
@@ -19,22 +20,19 @@ std::string Dollars(Int32 amount);
 // The trimmed name of each card from slot 1 to `count`, each on its own line.
 std::string CardList(const CheckedArray<CardName, 21>& names, Int16 count);
 
-// What the player's own last card did: a fifth card at 21 or less, or a total over 21.
-enum class PlayerCardEnding { FiveCards, Bust };
-
-// "You drew the " and the card, what it did, and the bet won or lost.
-std::string PlayerCardOpening(const GameState& state, PlayerCardEnding ending);
+// A hand ended by the player's own card (a five-card win or a total over 21): "You drew the "
+// and the card, what it did, and the bet won or lost.
+std::string PlayerCardOpening(const GameState& state, rules::AfterCard ending);
 // The player's cards and total.
 std::string PlayerCardAccount(const GameState& state);
 
-// The card that put the dealer over 21 and the player's winnings.
-std::string DealerBustOpening(const GameState& state, bool playerBlackJack);
-// The dealer's cards and total.
-std::string DealerBustAccount(const GameState& state);
-
-// How the totals compared and what it means for the bet.
-std::string ShowdownOpening(const GameState& state, Showdown showdown);
-// Both hands' cards, after the two scores when the totals differ.
-std::string ShowdownAccount(const GameState& state, Showdown showdown);
+// A hand settled against the dealer's final hand: what decided it and what it means for the bet.
+// A split hand reads as the ordinary hand of the same row.
+std::string SettlementOpening(const GameState& state, rules::Settlement settlement);
+std::string SettlementOpening(const GameState& state, rules::SplitSettlement settlement);
+// The cards of the hands that decided it: the dealer's after a bust, otherwise both hands, after
+// the two scores when the totals differ.
+std::string SettlementAccount(const GameState& state, rules::Settlement settlement);
+std::string SettlementAccount(const GameState& state, rules::SplitSettlement settlement);
 
 }  // namespace game

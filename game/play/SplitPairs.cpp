@@ -1,11 +1,14 @@
 #include "game/play/SplitPairs.h"
 
+#include <stdexcept>
+
 #include "game/play/PlayCommand.h"
 #include "game/play/Refusal.h"
-#include "game/play/SettlementRules.h"
 #include "game/play/SettlementTexts.h"
 #include "game/play/SplitHands.h"
 #include "game/play/SplitPlay.h"
+#include "game/rules/HandValue.h"
+#include "game/rules/Rules.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
 #include "game/shell/MessageBoxes.h"
@@ -17,10 +20,8 @@ namespace game {
 namespace {
 
 constexpr const char* kTitle = "Split Pairs";
-constexpr int kMostSplits = 3;
 constexpr int kSplitHandSlots = 5;
 constexpr int kSplitCardSlots = 15;
-constexpr int kAceHigh = 11;
 
 std::string SplitQuestion() {
     return Line("Splitting this pair of cards will make 2 hands. ") +
@@ -40,11 +41,11 @@ void SplitThePair(Game& game) {
     CountSplit(game);
     state.Stakes -= state.Bet;
     StakesShow(game);
-    if (IsAcePair(state.PlayerCardValues[1], state.PlayerCardValues[2])) {
+    if (rules::IsAce(state.PlayerCardValues[1])) {
         // Each ace starts its own hand counting 11.
         state.SplitAces = true;
-        state.PlayerCardValues[1] = kAceHigh;
-        state.PlayerCardValues[2] = kAceHigh;
+        state.PlayerCardValues[1] = rules::kAceValue;
+        state.PlayerCardValues[2] = rules::kAceValue;
     }
     if (state.SplitCount == 1) {
         state.SplitHandIndex = 1;
@@ -59,20 +60,34 @@ void SplitThePair(Game& game) {
 
 }  // namespace
 
+rules::SplitRequest SplitRequestOf(const GameState& state) {
+    rules::SplitRequest request;
+    request.cardCount = state.PlayerCardCount;
+    request.firstValue = state.PlayerCardValues[1];
+    request.secondValue = state.PlayerCardValues[2];
+    request.splitCount = state.SplitCount;
+    request.acesSplit = state.SplitAces;
+    request.stakes = state.Stakes;
+    request.bet = state.Bet;
+    return request;
+}
+
 std::optional<std::string> SplitRefusal(const GameState& state) {
-    if (state.PlayerCardCount > 2) {
-        return "You can only split pairs when you have 2 cards.";
+    switch (rules::CheckSplit(SplitRequestOf(state), rules::kGameRules)) {
+        case rules::SplitRefusal::None:
+            return std::nullopt;
+        case rules::SplitRefusal::NotTwoCards:
+            return "You can only split pairs when you have 2 cards.";
+        case rules::SplitRefusal::NotSameValue:
+            return "You can only split cards with the same value.";
+        case rules::SplitRefusal::TooManySplits:
+            return "You can only split 3 times.";
+        case rules::SplitRefusal::StakesTooLow:
+            return "Your stakes are too low to split this pair.";
+        case rules::SplitRefusal::AcesNotResplit:
+            break;
     }
-    if (!IsPair(state.PlayerCardValues[1], state.PlayerCardValues[2])) {
-        return "You can only split cards with the same value.";
-    }
-    if (state.SplitCount == kMostSplits) {
-        return "You can only split 3 times.";
-    }
-    if (state.Stakes - state.Bet < 0) {
-        return "Your stakes are too low to split this pair.";
-    }
-    return std::nullopt;
+    throw std::logic_error("this table splits aces again");
 }
 
 void btnSplit_Click(Game& game) {

@@ -5,9 +5,12 @@
 #include "game/access/Speech.h"
 #include "game/cards/HandDisplay.h"
 #include "game/play/PlayerTurn.h"
+#include "game/play/Settlement.h"
 #include "game/play/SettlementTexts.h"
 #include "game/play/SplitHands.h"
 #include "game/play/SplitSettlement.h"
+#include "game/rules/HandValue.h"
+#include "game/rules/Settlement.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
 #include "game/shell/GameScreen.h"
@@ -21,19 +24,16 @@ namespace {
 
 // The split hand being played ended by its own card. Its result waits for the results of all the
 // hands, but the player hears at once what happened, with time to hear it before the next hand.
-void EndSplitHand(Game& game, PlayerCardEnding ending) {
+void EndSplitHand(Game& game, rules::AfterCard ending) {
     GameState& state = game.state;
     SplitHand& hand = state.SplitHands[state.SplitHandIndex];
-    const bool fiveCards = ending == PlayerCardEnding::FiveCards;
+    const bool fiveCards = ending == rules::AfterCard::FiveCardWin;
     std::string text = PlayerCardOpening(state, ending) + PlayerCardAccount(state);
-    if (fiveCards) {
-        state.Stakes += kFiveCardPayout * state.Bet;
-    }
+    state.Stakes += Returned(rules::ResultOf(ending), state.Bet);
     hand.ResultText = std::move(text);
     PlaySound(game, fiveCards ? "\\youwin.wav" : "\\youlose.wav");
     hand.Outcome = fiveCards ? kSplitHandFiveCards : kSplitHandBust;
-    CountHand(game, {.result = fiveCards ? HandResult::PlayerWins : HandResult::DealerWins,
-                     .fiveCards = fiveCards});
+    CountHand(game, {.result = rules::ResultOf(ending), .fiveCards = fiveCards});
     Speak(game, fiveCards ? "You won this hand because you have 5 cards without going over 21. "
                           : "You drew the " + state.PlayerCardNames[state.PlayerCardCount].Text() +
                                 ", which put you over 21. ");
@@ -85,8 +85,9 @@ void SplitPlayerDraw(Game& game) {
         // Hiding the table for the new hand took the keyboard focus away from the cards; the
         // player goes on from the card box.
         game.GameScreen.txtPlayer.SetFocus();
-        if (const std::optional<PlayerCardEnding> ending = HandEndedBy(state)) {
-            EndSplitHand(game, *ending);
+        if (const rules::AfterCard ending = AfterLastCard(state);
+            ending != rules::AfterCard::PlayOn) {
+            EndSplitHand(game, ending);
         }
     });
 }

@@ -4,11 +4,14 @@
 #include <string>
 
 #include "game/access/Speech.h"
-#include "game/cards/BlackJack.h"
+#include "game/cards/HandValues.h"
 #include "game/play/DealerTurn.h"
 #include "game/play/Insurance.h"
+#include "game/play/Settlement.h"
 #include "game/play/SettlementTexts.h"
 #include "game/play/SplitHands.h"
+#include "game/rules/HandValue.h"
+#include "game/rules/Settlement.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
 #include "game/shell/Results.h"
@@ -32,14 +35,14 @@ void ForEachStandingHand(Game& game, Settle&& settle) {
     }
 }
 
-// A split hand is never a blackjack: an ace and a ten in it are an ordinary 21.
+// The rows of a split hand settle it against the dealer's final hand, on the bet.
 void SettleStandingHand(Game& game, SplitHand& hand) {
     GameState& state = game.state;
-    const Showdown showdown =
-        CompareHands({state.PlayerTotal, false}, {state.DealerTotal, DealerBlackJack(game)});
-    hand.ResultText = ShowdownOpening(state, showdown) + ShowdownAccount(state, showdown);
-    state.Stakes += ShowdownPayout(showdown) * state.Bet;
-    CountHand(game, {.result = ShowdownResult(showdown)});
+    const rules::SplitSettlement settlement =
+        rules::SettleSplit(PlayerHandValue(state), DealerHandValue(state));
+    hand.ResultText = SettlementOpening(state, settlement) + SettlementAccount(state, settlement);
+    state.Stakes += Returned(rules::ResultOf(settlement), state.Bet);
+    CountHand(game, {.result = rules::ResultOf(settlement)});
 }
 
 std::string HandHeading(int slot) {
@@ -68,7 +71,7 @@ void SplitDealToDealer(Game& game) {
 void SplitDealerDraw(Game& game) {
     Guarded(game, Report::MessageBox, " in SplitDealerDraw()", [&] {
         DrawDealerCard(game);
-        if (IsBust(game.state.DealerTotal)) {
+        if (rules::IsBust(DealerHandValue(game.state))) {
             SplitDealerBusted(game);
         }
     });
@@ -80,11 +83,7 @@ void SplitDealerBusted(Game& game) {
         // The hand is over before any hand is paid, so that no failure on the way can let the
         // dealer's turn settle the hands a second time by their totals.
         state.GameInProgress = false;
-        ForEachStandingHand(game, [&](SplitHand& hand) {
-            hand.ResultText = DealerBustOpening(state, false) + DealerBustAccount(state);
-            state.Stakes += DealerBustPayout(false) * state.Bet;
-            CountHand(game, {.result = HandResult::PlayerWins});
-        });
+        ForEachStandingHand(game, [&](SplitHand& hand) { SettleStandingHand(game, hand); });
     });
 }
 

@@ -66,13 +66,17 @@ std::string UsageText() {
            "  --help             show this text\n"
            "  --version          show the version\n"
            "\n"
+           "Keys at the table: F2 speaks the keys of your screen reader's map, F3 your stakes,\n"
+           "F8 the coach's best play (F8 again: the figures of every play). F8 in the stakes\n"
+           "and bet lists gives the next hand's worth; F1 opens the help topics.\n"
+           "\n"
            "VENTRA_SPEECH=log:FILE writes every spoken text to FILE instead of speaking it;\n"
            "VENTRA_SPEECH=none keeps the game silent.\n"
            "\n"
            "In every window: F4 says the last text again, F5 and F6 go back and forth through\n"
            "the last 100 texts, F7 tells how this game is going, and Control alone silences\n"
-           "the game's speech. The Options menu (Alt+O) sets the speech rate and the sounds;\n"
-           "Game, Statistics... shows this game's and all-time figures.\n";
+           "the game's speech. The Options menu (Alt+O) sets the speech rate, the sounds and the\n"
+           "coach's warning; Game, Statistics... shows this game's and all-time figures.\n";
 }
 
 std::string VersionText() {

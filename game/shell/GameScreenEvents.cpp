@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "game/access/Coaching.h"
 #include "game/access/FocusAnnouncements.h"
 #include "game/access/HelpMenu.h"
 #include "game/access/PlayerKeys.h"
@@ -40,6 +41,12 @@ void ConnectKeys(Game& game) {
     };
     screen.txtPlayer.onGotFocus = AfterFocusMoved(game, txtPlayer_GotFocus);
     screen.txtDealer.onGotFocus = AfterFocusMoved(game, txtDealer_GotFocus);
+    for (ui::Control* control : {&screen.txtDealer, &screen.btnHit, &screen.btnStay,
+                                 &screen.btnDouble, &screen.btnSplit, &screen.btnInsurance}) {
+        control->onKeyDown = [&game](int& keyCode, ui::Modifiers) {
+            TableControl_KeyDown(game, keyCode);
+        };
+    }
     screen.lstStakes.onGotFocus = AfterFocusMoved(game, lstStakes_GotFocus);
     screen.lstStakes.onKeyDown = [&game](int& keyCode, ui::Modifiers) {
         lstStakes_KeyDown(game, keyCode);
@@ -83,10 +90,12 @@ void ConnectGameScreen(Game& game) {
     screen.btnStakesOK.onClick = [&game] { btnStakesOK_Click(game); };
     screen.btnBetOK.onClick = [&game] { btnBetOK_Click(game); };
 
-    screen.btnHit.onClick = [&game] { btnHit_Click(game); };
-    screen.btnStay.onClick = [&game] { btnStay_Click(game); };
-    screen.btnDouble.onClick = [&game] { btnDouble_Click(game); };
-    screen.btnSplit.onClick = [&game] { btnSplit_Click(game); };
+    screen.btnHit.onClick = [&game] { CoachedPlay(game, coach::Play::Hit, btnHit_Click); };
+    screen.btnStay.onClick = [&game] { CoachedPlay(game, coach::Play::Stay, btnStay_Click); };
+    screen.btnDouble.onClick = [&game] {
+        CoachedPlay(game, coach::Play::DoubleDown, btnDouble_Click);
+    };
+    screen.btnSplit.onClick = [&game] { CoachedPlay(game, coach::Play::Split, btnSplit_Click); };
     screen.btnInsurance.onClick = [&game] { btnInsurance_Click(game); };
 
     screen.tmrPlayerWins.onTimer = [&game] { tmrPlayerWins_Timer(game); };

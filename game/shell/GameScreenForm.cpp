@@ -45,6 +45,7 @@ GameScreenForm::GameScreenForm(ui::Backend& backend)
       mnuOptionsLouder(mnuOptions.Add("mnuOptionsLouder", "Sounds &louder")),
       mnuOptionsSofter(mnuOptions.Add("mnuOptionsSofter", "Sounds sof&ter")),
       mnuOptionsSounds(mnuOptions.Add("mnuOptionsSounds", "Sounds &off/on")),
+      mnuOptionsCoachWarns(mnuOptions.Add("mnuOptionsCoachWarns", "Coach &warns me")),
       mnuHelp(AddMenu("mnuHelp", "&Help")),
       mnuHelpContents(mnuHelp.Add("mnuHelpContents", "&Help Topics F1 ")),
       mnuHelpAbout(mnuHelp.Add("mnuHelpAbout", "&About Ventrelle...")),

@@ -55,6 +55,8 @@ public:
     ui::MenuItem& mnuOptionsLouder;
     ui::MenuItem& mnuOptionsSofter;
     ui::MenuItem& mnuOptionsSounds;
+    // The coach's warning after a costly play, on or off.
+    ui::MenuItem& mnuOptionsCoachWarns;
     ui::MenuItem& mnuHelp;
     ui::MenuItem& mnuHelpContents;
     ui::MenuItem& mnuHelpAbout;

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "game/coach/Coach.h"
 #include "game/shell/Checked.h"
 #include "platform/speech/Voice.h"
 
@@ -25,6 +28,30 @@ struct SplitHand {
     // 0 while the hand is not settled.
     Int16 Outcome;
     std::string ResultText;
+};
+
+// What the coach knows and keeps between events. The rules of play never read it, and the state
+// dump leaves it out.
+struct CoachMemory {
+    // Every card (1 to 52) seen face up since the last shuffle, each once: the player's, the
+    // dealer's face-up ones, and the face-down one once it has been told.
+    std::vector<Int16> SeenCards;
+    // The option "Coach warns me".
+    bool Warns = false;
+    // The next hand's expected return per dollar from a full deck, once worked out: it depends on
+    // the rules alone.
+    std::optional<double> FullDeckReturn;
+    // The last other one worked out, and the cards seen (sorted values) it was worked out for:
+    // it takes up to a third of a second, so F8 again in the same bet window does not redo it.
+    std::vector<int> NextHandSeen;
+    std::optional<double> NextHandReturn;
+    // The hand last weighed and the value of each of its plays, kept for the next F8 and play.
+    std::optional<coach::Situation> Weighed;
+    coach::PlayValues WeighedValues;
+    // F8 was the last thing done at this hand: the next F8 gives the figures of every play.
+    bool FiguresNext = false;
+    // The warning about the play being made, spoken just after that play's first words.
+    std::string PendingWarning;
 };
 
 struct GameState {
@@ -74,6 +101,8 @@ struct GameState {
     // the Window-Eyes voice while that reader is (or was) chosen.
     std::string ScreenReader;
     std::unique_ptr<speech::Voice> WESpeech;
+
+    CoachMemory Coach;
 };
 
 }  // namespace game

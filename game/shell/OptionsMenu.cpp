@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "game/access/Coaching.h"
 #include "game/access/Speech.h"
 #include "game/shell/ErrorHandler.h"
 #include "game/shell/Game.h"
@@ -85,6 +86,7 @@ void ConnectOptionsMenu(Game& game) {
     screen.mnuOptionsLouder.onClick = [&game] { mnuOptionsLouder_Click(game); };
     screen.mnuOptionsSofter.onClick = [&game] { mnuOptionsSofter_Click(game); };
     screen.mnuOptionsSounds.onClick = [&game] { mnuOptionsSounds_Click(game); };
+    screen.mnuOptionsCoachWarns.onClick = [&game] { mnuOptionsCoachWarns_Click(game); };
 }
 
 }  // namespace game

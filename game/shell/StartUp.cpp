@@ -1,5 +1,6 @@
 #include "game/shell/StartUp.h"
 
+#include "game/access/Coaching.h"
 #include "game/access/ScreenReader.h"
 #include "game/access/Speech.h"
 #include "game/shell/ErrorHandler.h"
@@ -14,6 +15,7 @@ void ProgramEntry(Game& game) {
     game.GameScreen.Load();
     game.GameScreen.Show();
     GetScreenReader(game);
+    LoadCoachWarns(game);
     // The main window came up before a voice was chosen to tell of it.
     game.selfVoicing.AnnounceWindowWithFocus(game.GameScreen);
     game.GameScreen.tmrBeginGame.SetEnabled(true);

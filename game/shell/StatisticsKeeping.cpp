@@ -51,24 +51,25 @@ void CountHand(Game& game, const CountedHand& hand) {
     Tally& deal = game.dealTally;
     ++deal.handsPlayed;
     switch (hand.result) {
-        case HandResult::PlayerWins:
+        case rules::Result::Win:
+        case rules::Result::BlackjackWin:
             ++deal.handsWon;
             deal.fiveCardWins += hand.fiveCards ? 1 : 0;
             deal.doublesWon += hand.doubled ? 1 : 0;
             break;
-        case HandResult::DealerWins:
+        case rules::Result::Lose:
             ++deal.handsLost;
             deal.doublesLost += hand.doubled ? 1 : 0;
             break;
-        case HandResult::Draw:
+        case rules::Result::Draw:
             ++deal.handsDrawn;
             break;
     }
     deal.blackjacks += hand.blackJack ? 1 : 0;
 }
 
-void CountInsurance(Game& game, HandResult result) {
-    if (result == HandResult::PlayerWins) {
+void CountInsurance(Game& game, rules::Result result) {
+    if (result == rules::Result::Win) {
         ++game.dealTally.insuranceWon;
     } else {
         ++game.dealTally.insuranceLost;

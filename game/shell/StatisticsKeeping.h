@@ -3,7 +3,7 @@
 // "Statistics").
 #pragma once
 
-#include "game/play/SettlementRules.h"
+#include "game/rules/Settlement.h"
 
 namespace game {
 
@@ -11,7 +11,7 @@ struct Game;
 
 // One settled hand as the statistics count it.
 struct CountedHand {
-    HandResult result;
+    rules::Result result;
     bool blackJack = false;
     bool fiveCards = false;
     bool doubled = false;
@@ -23,8 +23,8 @@ void LoadStatistics(Game& game);
 void BeginGameStatistics(Game& game);
 
 void CountHand(Game& game, const CountedHand& hand);
-// An insurance bet settled: PlayerWins when the dealer had blackjack, else DealerWins.
-void CountInsurance(Game& game, HandResult result);
+// An insurance bet settled: Win when the dealer had blackjack, else Lose.
+void CountInsurance(Game& game, rules::Result result);
 void CountSplit(Game& game);
 // Every hand of the deal is settled and paid: the deal goes into both columns and the store.
 void EndDealStatistics(Game& game);

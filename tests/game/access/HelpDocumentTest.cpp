@@ -216,5 +216,13 @@ TEST(HelpDocument, TablesNameEveryKeyOfBothMapsWithItsAction) {
     ExpectTableOf(kLetterKeyMap, "letter-keys");
 }
 
+TEST(HelpDocument, HoldsTheTableOfBestPlaysInPlaceOfItsMarker) {
+    const std::string rules = Element(R"(<h2 id="rules">)", "</section>");
+    EXPECT_NE(rules.find(R"(<table id="best-plays">)"), std::string::npos);
+    EXPECT_NE(rules.find(R"(<tr><th scope="row">Pair of 8s</th>)"), std::string::npos);
+    EXPECT_EQ(Document().find("best-plays-table"), std::string::npos);
+    EXPECT_NE(ReadAll(PROJECT_HELP_TEMPLATE).find("<!-- best-plays-table -->"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace game

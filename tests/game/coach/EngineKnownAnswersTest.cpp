@@ -20,9 +20,11 @@
 
 #include "game/coach/Coach.h"
 #include "game/coach/DealerOdds.h"
-#include "game/coach/HandValue.h"
+#include "game/rules/HandValue.h"
 
 namespace game::coach::test {
+
+using namespace rules;
 namespace {
 
 constexpr int A = kAceValue;

@@ -3,11 +3,13 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "game/coach/Eligibility.h"
-#include "game/coach/HandValue.h"
-#include "game/coach/Settlement.h"
+#include "game/rules/Eligibility.h"
+#include "game/rules/HandValue.h"
+#include "game/rules/Settlement.h"
 
 namespace game::coach::test {
+
+using namespace rules;
 
 namespace {
 

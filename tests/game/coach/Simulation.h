@@ -24,7 +24,7 @@ struct Trial {
 class Simulation {
 public:
     // Tables without a peek only, as this game's: the face-down card is simply dealt first.
-    Simulation(const Rules& rules, std::uint64_t seed);
+    Simulation(const rules::Rules& rules, std::uint64_t seed);
 
     // The average result per unit bet of `first` from `situation`, then the engine's advice.
     Trial Play(const Situation& situation, coach::Play first, int hands);
@@ -61,7 +61,7 @@ private:
     double Settle(const Deal& deal, std::vector<Hand>& hands, int hole);
     Solver& SolverFor(const std::vector<int>& seenCards, int upRank);
 
-    Rules m_rules;
+    rules::Rules m_rules;
     std::vector<int> m_unseen;  // ranks, the face-down card among them
     std::vector<int> m_deck;
     std::size_t m_next = 0;

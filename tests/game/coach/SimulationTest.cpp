@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "game/coach/HandValue.h"
+#include "game/rules/HandValue.h"
 #include "tests/game/coach/Simulation.h"
 
 namespace game::coach::test {
+
+using namespace rules;
 namespace {
 
 constexpr int A = kAceValue;

@@ -19,9 +19,11 @@
 #include <vector>
 
 #include "game/coach/Coach.h"
-#include "game/coach/HandValue.h"
+#include "game/rules/HandValue.h"
 
 namespace game::coach::test {
+
+using namespace rules;
 namespace {
 
 constexpr int A = kAceValue;

@@ -3,7 +3,7 @@
 // published results for them.
 #pragma once
 
-namespace game::coach {
+namespace game::rules {
 
 enum class Soft17 { DealerStands, DealerHits };
 enum class FiveCardRule { WinsAtOnce, None };
@@ -41,6 +41,9 @@ struct Rules {
     Payout insurancePays{1, 1};  // this table pays insurance at even money; most pay 2 to 1
 };
 
+// This game's table.
+inline constexpr Rules kGameRules{};
+
 // The table most published strategy is worked out for: the dealer stands on soft 17 and peeks,
 // blackjack pays 3 to 2 and insurance 2 to 1, no five-card win, double on any two cards but not
 // after a split, resplit to four hands except aces, one card to each split ace.
@@ -55,4 +58,4 @@ inline Rules UsualTable(int decks) {
     return rules;
 }
 
-}  // namespace game::coach
+}  // namespace game::rules

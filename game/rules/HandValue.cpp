@@ -1,9 +1,9 @@
-#include "game/coach/HandValue.h"
+#include "game/rules/HandValue.h"
 
 #include <stdexcept>
 #include <string>
 
-namespace game::coach {
+namespace game::rules {
 
 namespace {
 
@@ -14,7 +14,7 @@ constexpr int kFiveCards = 5;
 }  // namespace
 
 HandValue AddCard(HandValue hand, int cardValue) {
-    if (cardValue < 1 || cardValue > kAceValue) {
+    if (cardValue < kLoweredAceValue || cardValue > kAceValue) {
         throw std::invalid_argument("no card has the value " + std::to_string(cardValue));
     }
     hand.cards += 1;
@@ -24,15 +24,19 @@ HandValue AddCard(HandValue hand, int cardValue) {
     } else {
         hand.total += cardValue;
     }
+    return ApplyAceRule(hand);
+}
+
+HandValue ApplyAceRule(HandValue hand) {
     while (hand.total > kBlackjack && hand.softAces > 0) {
-        hand.total -= kAceValue - 1;
+        hand.total -= kAceValue - kLoweredAceValue;
         hand.softAces -= 1;
     }
     return hand;
 }
 
 bool IsAce(int cardValue) {
-    return cardValue == 1 || cardValue == kAceValue;
+    return cardValue == kLoweredAceValue || cardValue == kAceValue;
 }
 
 bool SameValue(int first, int second) {
@@ -65,4 +69,4 @@ bool DealerDraws(const HandValue& dealer, const Rules& rules) {
     return dealer.total == kDealerStands && dealer.Soft() && rules.soft17 == Soft17::DealerHits;
 }
 
-}  // namespace game::coach
+}  // namespace game::rules

@@ -1,6 +1,8 @@
-#include "game/coach/Settlement.h"
+#include "game/rules/Settlement.h"
 
-namespace game::coach {
+#include <stdexcept>
+
+namespace game::rules {
 
 Settlement SettleOrdinary(const HandValue& player, const HandValue& dealer) {
     const bool playerBlackjack = IsBlackjack(player, HandKind::Ordinary);
@@ -67,6 +69,18 @@ Result ResultOf(SplitSettlement settlement) {
     return Result::Lose;
 }
 
+Result ResultOf(AfterCard ending) {
+    switch (ending) {
+        case AfterCard::FiveCardWin:
+            return Result::Win;
+        case AfterCard::Bust:
+            return Result::Lose;
+        case AfterCard::PlayOn:
+            break;
+    }
+    throw std::invalid_argument("a hand that plays on has no result yet");
+}
+
 Money Returned(Result result, Money bet, const Rules& rules) {
     switch (result) {
         case Result::Lose:
@@ -118,4 +132,4 @@ double InsuranceNetReturn(double blackjackChance, const Rules& rules) {
     return blackjackChance * pays - (1.0 - blackjackChance);
 }
 
-}  // namespace game::coach
+}  // namespace game::rules

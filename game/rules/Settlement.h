@@ -5,10 +5,10 @@
 
 #include <cstdint>
 
-#include "game/coach/HandValue.h"
-#include "game/coach/Rules.h"
+#include "game/rules/HandValue.h"
+#include "game/rules/Rules.h"
 
-namespace game::coach {
+namespace game::rules {
 
 using Money = std::int64_t;
 
@@ -38,6 +38,9 @@ SplitSettlement SettleSplit(const HandValue& hand, const HandValue& dealer);
 
 Result ResultOf(Settlement settlement);
 Result ResultOf(SplitSettlement settlement);
+// A hand ended by the player's own card: a five-card win is paid as any other win, a bust is
+// lost. Throws std::invalid_argument for AfterCard::PlayOn, which ends nothing.
+Result ResultOf(AfterCard ending);
 
 // What goes back into the stakes for `bet`: the bet and the win, the bet alone for a draw, nothing
 // for a loss. A blackjack's win is rounded down to whole dollars.
@@ -59,4 +62,4 @@ Money InsuranceReturned(Money insuranceStake, const HandValue& dealer, const Rul
 // The gain or loss of insurance per unit of its stake, given the chance of a dealer blackjack.
 double InsuranceNetReturn(double blackjackChance, const Rules& rules);
 
-}  // namespace game::coach
+}  // namespace game::rules

@@ -2,10 +2,10 @@
 // check names the first rule the request breaks, in the order the table tests them.
 #pragma once
 
-#include "game/coach/Rules.h"
-#include "game/coach/Settlement.h"
+#include "game/rules/Rules.h"
+#include "game/rules/Settlement.h"
 
-namespace game::coach {
+namespace game::rules {
 
 enum class HitRefusal { None, SplitAces };
 
@@ -76,4 +76,4 @@ struct InsuranceRequest {
 
 InsuranceRefusal CheckInsurance(const InsuranceRequest& request);
 
-}  // namespace game::coach
+}  // namespace game::rules

@@ -2,11 +2,12 @@
 // back to the stakes, and the insurance bet.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
-#include "game/coach/Settlement.h"
+#include "game/rules/Settlement.h"
 
-namespace game::coach::test {
+namespace game::rules::test {
 namespace {
 
 constexpr int A = kAceValue;
@@ -68,6 +69,12 @@ TEST(Settlement, EveryRowOfASplitHandWhichIsNeverABlackjack) {
     }
 }
 
+TEST(Settlement, AHandEndedByThePlayersOwnCard) {
+    EXPECT_EQ(ResultOf(AfterCard::FiveCardWin), Result::Win);  // even money, not 2 to 1
+    EXPECT_EQ(ResultOf(AfterCard::Bust), Result::Lose);
+    EXPECT_THROW(ResultOf(AfterCard::PlayOn), std::invalid_argument);
+}
+
 TEST(Settlement, WhatEachResultGivesBack) {
     const Rules game;  // blackjack pays 2 to 1
     EXPECT_EQ(Returned(Result::Lose, 125, game), 0);
@@ -83,6 +90,8 @@ TEST(Settlement, WhatEachResultGivesBack) {
     EXPECT_EQ(NetReturn(Result::Win, game), 1.0);
     EXPECT_EQ(NetReturn(Result::BlackjackWin, game), 2.0);
     EXPECT_EQ(NetReturn(Result::BlackjackWin, threeToTwo), 1.5);
+    // Beyond the game's 32-bit stakes: the caller narrows, and overflows there.
+    EXPECT_EQ(Returned(Result::BlackjackWin, 2147483647, game), 6442450941);
 }
 
 TEST(Settlement, InsuranceIsHalfTheBetAndPaysEvenMoneyOnADealerBlackjack) {
@@ -109,4 +118,4 @@ TEST(Settlement, InsuranceIsHalfTheBetAndPaysEvenMoneyOnADealerBlackjack) {
 }
 
 }  // namespace
-}  // namespace game::coach::test
+}  // namespace game::rules::test

@@ -2,11 +2,12 @@
 // five-card win, and the dealer's drawing rule.
 #pragma once
 
-#include "game/coach/Rules.h"
+#include "game/rules/Rules.h"
 
-namespace game::coach {
+namespace game::rules {
 
-inline constexpr int kAceValue = 11;  // what an ace is worth until the ace rule lowers it
+inline constexpr int kAceValue = 11;        // what an ace is worth until the ace rule lowers it
+inline constexpr int kLoweredAceValue = 1;  // and after
 
 // How a hand came to be: only an ordinary hand's first two cards can make a blackjack.
 enum class HandKind { Ordinary, Split };
@@ -21,9 +22,12 @@ struct HandValue {
     friend bool operator==(const HandValue&, const HandValue&) = default;
 };
 
-// The hand with one more card of `cardValue` (2 to 10, or an ace as 11 or 1), after the ace rule:
-// the earliest aces still counted 11 drop to 1, one at a time, while the total is over 21.
-// Throws std::invalid_argument for any other value.
+// The ace rule: while the total is over 21, the earliest ace still counted 11 drops to 1, one at a
+// time. A hand whose aces all count 11 until the rule lowers them comes out as the rule leaves it.
+HandValue ApplyAceRule(HandValue hand);
+
+// The hand with one more card of `cardValue` (2 to 10, or an ace as 11 or 1), counted 11 if it is
+// an ace, then the ace rule. Throws std::invalid_argument for any other value.
 HandValue AddCard(HandValue hand, int cardValue);
 
 // The value of cards dealt in this order, starting from an empty hand.
@@ -57,4 +61,4 @@ AfterCard AfterPlayerCard(const HandValue& hand, const Rules& rules);
 // The dealer draws below 17, and on a soft 17 where the dealer hits it; stands otherwise.
 bool DealerDraws(const HandValue& dealer, const Rules& rules);
 
-}  // namespace game::coach
+}  // namespace game::rules

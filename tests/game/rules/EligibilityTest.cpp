@@ -2,9 +2,9 @@
 // made when a request breaks more than one rule.
 #include <gtest/gtest.h>
 
-#include "game/coach/Eligibility.h"
+#include "game/rules/Eligibility.h"
 
-namespace game::coach::test {
+namespace game::rules::test {
 namespace {
 
 constexpr int A = kAceValue;
@@ -131,4 +131,4 @@ TEST(Eligibility, InsuranceRefusals) {
 }
 
 }  // namespace
-}  // namespace game::coach::test
+}  // namespace game::rules::test

@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "game/coach/HandValue.h"
+#include "game/rules/HandValue.h"
 
-namespace game::coach::test {
+namespace game::rules::test {
 namespace {
 
 constexpr int A = kAceValue;
@@ -80,6 +80,16 @@ TEST(HandValue, AceRuleAgreesWithTheSlotRuleForEveryHandOfUpToSixCards) {
     EveryHand(cards, 6);
 }
 
+TEST(HandValue, TheAceRuleLowersTheSoftAcesAHandNeedsLowered) {
+    // A hand whose aces all still count 11, as a hand is the moment its card is added.
+    EXPECT_EQ(ApplyAceRule(HandValue{22, 2, 2}), (HandValue{12, 2, 1}));  // two aces
+    EXPECT_EQ(ApplyAceRule(HandValue{33, 3, 3}), (HandValue{13, 3, 1}));  // three aces
+    EXPECT_EQ(ApplyAceRule(HandValue{27, 3, 1}), (HandValue{17, 3, 0}));  // ace, six, ten
+    EXPECT_EQ(ApplyAceRule(HandValue{21, 2, 1}), (HandValue{21, 2, 1}));  // nothing to lower
+    EXPECT_EQ(ApplyAceRule(HandValue{26, 3, 0}), (HandValue{26, 3, 0}));  // no ace left: bust
+    EXPECT_EQ(ApplyAceRule(HandValue{36, 4, 1}), (HandValue{26, 4, 0}));  // lowered, still bust
+}
+
 TEST(HandValue, RefusesValuesThatNoCardHas) {
     for (const int value : {0, -1, 12, 52}) {
         SCOPED_TRACE(value);
@@ -132,4 +142,4 @@ TEST(HandValue, DealerDrawsBelow17AndOnSoft17OnlyWhereItHits) {
 }
 
 }  // namespace
-}  // namespace game::coach::test
+}  // namespace game::rules::test

@@ -1,8 +1,8 @@
-#include "game/coach/Eligibility.h"
+#include "game/rules/Eligibility.h"
 
-#include "game/coach/HandValue.h"
+#include "game/rules/HandValue.h"
 
-namespace game::coach {
+namespace game::rules {
 
 namespace {
 
@@ -85,4 +85,4 @@ InsuranceRefusal CheckInsurance(const InsuranceRequest& request) {
     return InsuranceRefusal::None;
 }
 
-}  // namespace game::coach
+}  // namespace game::rules
