@@ -86,6 +86,11 @@ const coach::PlayValues* Weigh(Game& game, const coach::Situation& situation) {
     return &memory.WeighedValues;
 }
 
+void ShowWarnsMark(Game& game) {
+    game.GameScreen.mnuOptionsCoachWarns.SetMark(game.state.Coach.Warns ? ui::CheckMark::On
+                                                                        : ui::CheckMark::Off);
+}
+
 }  // namespace
 
 std::optional<coach::Situation> CoachSituation(const Game& game) {
@@ -169,6 +174,7 @@ void CoachedPlay(Game& game, coach::Play play, void (*handler)(Game&)) {
 void LoadCoachWarns(Game& game) {
     Guarded(game, Report::ShowError, " LoadCoachWarns()", [&] {
         game.state.Coach.Warns = settings::GetSetting(game.store, kApp, kSection, kKey, "0") == "1";
+        ShowWarnsMark(game);
     });
 }
 
@@ -177,6 +183,7 @@ void mnuOptionsCoachWarns_Click(Game& game) {
         CoachMemory& memory = game.state.Coach;
         memory.Warns = !memory.Warns;
         settings::SaveSetting(game.store, kApp, kSection, kKey, memory.Warns ? "1" : "0");
+        ShowWarnsMark(game);
         StopSpeech(game);
         Speak(game, memory.Warns ? "The coach will warn you of a costly play. "
                                  : "The coach will not warn you. ");

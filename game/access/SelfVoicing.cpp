@@ -144,6 +144,9 @@ void SelfVoicing::MenuEntryHighlighted(const ui::MenuItem& entry) {
     } else if (entry.CtrlShortcut() != 0) {
         text += std::string(" Ctrl+") + entry.CtrlShortcut();
     }
+    if (entry.Mark() != ui::CheckMark::None) {
+        text += entry.Mark() == ui::CheckMark::On ? " checked" : " not checked";
+    }
     Say(text);
 }
 

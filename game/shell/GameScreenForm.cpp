@@ -58,6 +58,8 @@ GameScreenForm::GameScreenForm(ui::Backend& backend)
     for (ui::Control* frame : {&frameGameScreen, &frameStakes, &frameBet, &frameResults}) {
         frame->SetVisible(false);
     }
+    // Off until the stored choice is read.
+    mnuOptionsCoachWarns.SetMark(ui::CheckMark::Off);
 }
 
 }  // namespace game

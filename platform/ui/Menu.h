@@ -1,4 +1,5 @@
-// A menu or menu item of the UI model: caption with access key, optional Ctrl+letter shortcut.
+// A menu or menu item of the UI model: caption with access key, optional Ctrl+letter shortcut,
+// optional check mark.
 #pragma once
 
 #include <functional>
@@ -9,6 +10,10 @@
 #include "platform/ui/AccessKey.h"
 
 namespace ui {
+
+// A plain command shows no mark; a check entry shows whether its setting is on. The program sets
+// the mark: choosing the entry only runs its handler.
+enum class CheckMark { None, Off, On };
 
 class MenuItem {
 public:
@@ -23,6 +28,9 @@ public:
     char AccessKey() const { return AccessKeyOf(m_caption); }
     // Upper-case letter for Ctrl+letter, or 0.
     char CtrlShortcut() const { return m_ctrlShortcut; }
+    CheckMark Mark() const { return m_mark; }
+    // Give a check entry its mark before its window is first shown, so it is built as one.
+    void SetMark(CheckMark mark) { m_mark = mark; }
 
     MenuItem& Add(std::string name, std::string caption, char ctrlShortcut = 0) {
         m_items.push_back(
@@ -37,6 +45,7 @@ private:
     std::string m_name;
     std::string m_caption;
     char m_ctrlShortcut;
+    CheckMark m_mark = CheckMark::None;
     std::vector<std::unique_ptr<MenuItem>> m_items;
 };
 

@@ -143,10 +143,23 @@ wxMenu* FormWindow::BuildMenu(const MenuItem& item) {
             continue;
         }
         const int id = wxWindow::NewControlId();
-        menu->Append(id, MenuLabel(*child));
+        if (child->Mark() == CheckMark::None) {
+            menu->Append(id, MenuLabel(*child));
+        } else {
+            menu->AppendCheckItem(id, MenuLabel(*child))->Check(child->Mark() == CheckMark::On);
+        }
         m_menuItems[id] = child.get();
     }
     return menu;
+}
+
+void FormWindow::ShowCheckMarks(wxMenu& menu) {
+    for (wxMenuItem* item : menu.GetMenuItems()) {
+        const auto found = m_menuItems.find(item->GetId());
+        if (item->IsCheckable() && found != m_menuItems.end()) {
+            item->Check(found->second->Mark() == CheckMark::On);
+        }
+    }
 }
 
 void FormWindow::BuildControls(const Control* frame, wxWindow& parent, wxSizer& sizer) {
@@ -363,6 +376,7 @@ void FormWindow::BindWindowEvents() {
         if (event.GetMenu() == nullptr) {
             return;
         }
+        ShowCheckMarks(*event.GetMenu());
         AnnounceMenuOpened(m_form.GetBackend(), event.GetMenu());
         if (auto* item = static_cast<MenuItem*>(event.GetMenu()->GetClientData()); item) {
             Defer("menu opened", [item] {

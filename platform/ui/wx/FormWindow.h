@@ -41,6 +41,8 @@ public:
 private:
     void BuildMenus();
     wxMenu* BuildMenu(const MenuItem& item);
+    // The program sets check marks in the model; a menu shows them as it opens.
+    void ShowCheckMarks(wxMenu& menu);
     void BuildControls(const Control* frame, wxWindow& parent, wxSizer& sizer);
     wxWindow* CreateWidget(Control& control, wxWindow& parent);
     void ApplyAll(Control& control);

@@ -171,6 +171,7 @@ TEST(Coach, TheOptionIsSwitchedByItsMenuItemAndKept) {
     ASSERT_EQ(RunGame(scenario, KeysScript("JFW", kStandingHand, "menu mnuOptionsCoachWarns\n")),
               0);
     EXPECT_TRUE(scenario.LastGame().state.Coach.Warns);
+    EXPECT_EQ(scenario.LastGame().GameScreen.mnuOptionsCoachWarns.Mark(), ui::CheckMark::On);
     EXPECT_EQ(
         scenario.Events("setting").back(),
         R"({"t":6000,"ev":"setting","app":"Ventrelle","section":"Coach","key":"Warns","value":"1"})");
@@ -179,14 +180,17 @@ TEST(Coach, TheOptionIsSwitchedByItsMenuItemAndKept) {
     // The store keeps it for the next start; the item switches it off again.
     ASSERT_EQ(RunGame(scenario, KeysScript("JFW", kStandingHand, "")), 0);
     EXPECT_TRUE(scenario.LastGame().state.Coach.Warns);
+    EXPECT_EQ(scenario.LastGame().GameScreen.mnuOptionsCoachWarns.Mark(), ui::CheckMark::On);
     ASSERT_EQ(RunGame(scenario, KeysScript("JFW", kStandingHand, "menu mnuOptionsCoachWarns\n")),
               0);
     EXPECT_FALSE(scenario.LastGame().state.Coach.Warns);
+    EXPECT_EQ(scenario.LastGame().GameScreen.mnuOptionsCoachWarns.Mark(), ui::CheckMark::Off);
     EXPECT_EQ(Spoken(scenario).back(), "The coach will not warn you. ");
 
     Scenario fresh;
     ASSERT_EQ(RunGame(fresh, KeysScript("JFW", kStandingHand, "")), 0);
     EXPECT_FALSE(fresh.LastGame().state.Coach.Warns);
+    EXPECT_EQ(fresh.LastGame().GameScreen.mnuOptionsCoachWarns.Mark(), ui::CheckMark::Off);
 }
 
 TEST(SeenCards, HoldTheCardsFaceUpUntilTheFaceDownCardIsTold) {

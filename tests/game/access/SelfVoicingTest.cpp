@@ -144,6 +144,19 @@ TEST(SelfVoicing, TheCommandLineWinsOverTheStoredChoice) {
     EXPECT_EQ(Announced(on), kStakesAndMenuSpoken);
 }
 
+TEST(SelfVoicing, ACheckEntrySaysWhetherItIsChecked) {
+    const std::string toWarnsEntry = "key Alt+O\nkey End\nkey Escape\n";
+    Scenario off;
+    ASSERT_EQ(RunGame(off, kNoReader + StartScript({}) + toWarnsEntry), 0);
+    EXPECT_EQ(Announced(off).back(), "Coach warns me not checked");
+
+    Scenario on;
+    ASSERT_EQ(RunGame(on, kNoReader + "setting Ventrelle Coach Warns \"1\"\n" + StartScript({}) +
+                              toWarnsEntry),
+              0);
+    EXPECT_EQ(Announced(on).back(), "Coach warns me checked");
+}
+
 TEST(SelfVoicing, WindowEyesHearsTheAnnouncementsThroughItsVoice) {
     Scenario scenario;
     ASSERT_EQ(RunGame(scenario, "setting Ventrelle StartUp Reader \"WE\"\n" + kNoReader +
