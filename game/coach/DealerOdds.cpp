@@ -31,6 +31,23 @@ std::uint64_t KeyOf(const Drawn& drawn) {
     return key;
 }
 
+// Sorts the entries by the group `groupOf` puts them in, numbered below `groups`, and sets where
+// each group begins.
+template <class Entry, class GroupOf>
+void GroupBy(std::vector<Entry>& entries, std::vector<std::size_t>& from, std::size_t groups,
+             GroupOf groupOf) {
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry& one, const Entry& other) {
+        return groupOf(one) < groupOf(other);
+    });
+    from.assign(groups + 1, 0);
+    for (std::size_t group = 0, at = 0; group <= groups; ++group) {
+        while (at < entries.size() && static_cast<std::size_t>(groupOf(entries[at])) < group) {
+            ++at;
+        }
+        from[group] = at;
+    }
+}
+
 }  // namespace
 
 DealerTable::DealerTable(int upRank, const Rules& rules, const Shoe& shoe) {
@@ -39,6 +56,8 @@ DealerTable::DealerTable(int upRank, const Rules& rules, const Shoe& shoe) {
     std::vector<HandValue> values;
     std::vector<Drawn> drawnBy;
     std::map<Ending, std::uint16_t> endingIndex;
+    std::vector<Step> steps;
+    std::vector<Held> held;
     values.push_back(AddCard(HandValue{}, ValueOfRank(upRank)));
     drawnBy.emplace_back();
     known.emplace(KeyOf(drawnBy.front()), 0);
@@ -67,15 +86,8 @@ DealerTable::DealerTable(int upRank, const Rules& rules, const Shoe& shoe) {
                     values.push_back(grown);
                     drawnBy.push_back(child);
                 }
-                hand.childRank[hand.children] = static_cast<std::uint8_t>(rank);
-                hand.childRankHeld[hand.children] = drawnBy[index][rank];
-                hand.child[hand.children] = found->second;
-                ++hand.children;
-            }
-            if (drawnBy[index][rank] > 0) {
-                hand.heldRank[hand.heldRanks] = static_cast<std::uint8_t>(rank);
-                hand.held[hand.heldRanks] = drawnBy[index][rank];
-                ++hand.heldRanks;
+                steps.push_back(Step{static_cast<std::int32_t>(index), found->second,
+                                     static_cast<std::uint8_t>(rank), drawnBy[index][rank]});
             }
         }
         const auto [found, added] =
@@ -84,48 +96,49 @@ DealerTable::DealerTable(int upRank, const Rules& rules, const Shoe& shoe) {
             m_endings.push_back(ending);
         }
         hand.ending = found->second;
+        // Only the ranks that end the hand need its drawn cards gathered by ending.
+        for (int rank = 1; rank <= kRanks; ++rank) {
+            if (ending[rank] != kDraws && drawnBy[index][rank] > 0) {
+                held.push_back(Held{static_cast<std::int32_t>(index),
+                                    hand.ending * (kRanks + 1) + rank, 1.0 * drawnBy[index][rank]});
+            }
+        }
         hand.cards = static_cast<std::uint8_t>(values[index].cards - 1);
         hand.total = static_cast<std::uint8_t>(values[index].total);
         m_mostCards = std::max<int>(m_mostCards, hand.cards);
         m_hands.push_back(hand);
     }
-    m_reach.resize(m_hands.size());
-    m_toEnding.resize(m_endings.size());
-    m_heldAtEnding.resize(m_endings.size() * (kRanks + 1));
-}
-
-DealerOdds DealerTable::Odds(const Shoe& shoe, const RankCounts& removed, int removedTotal) const {
-    const Removal removal{removed, removedTotal};
-    DealerOdds odds;
-    Pass(shoe, std::span(&removal, 1), std::span(&odds, 1));
-    return odds;
-}
-
-void DealerTable::Odds(const Shoe& shoe, std::span<const Removal> removals,
-                       std::span<DealerOdds> odds) const {
-    for (std::size_t from = 0; from < removals.size(); from += kLanes) {
-        const std::size_t lanes = std::min<std::size_t>(kLanes, removals.size() - from);
-        Pass(shoe, removals.subspan(from, lanes), odds.subspan(from, lanes));
+    m_stepsInto.entries = std::move(steps);
+    GroupBy(m_stepsInto.entries, m_stepsInto.from, m_hands.size(),
+            [](const Step& step) { return step.to; });
+    for (std::size_t hand = 0; hand < m_hands.size(); ++hand) {
+        m_handsByEnding.entries.push_back(static_cast<std::int32_t>(hand));
     }
+    GroupBy(m_handsByEnding.entries, m_handsByEnding.from, m_endings.size(),
+            [&](std::int32_t hand) { return m_hands[static_cast<std::size_t>(hand)].ending; });
+    m_heldByEnding.entries = std::move(held);
+    GroupBy(m_heldByEnding.entries, m_heldByEnding.from, m_endings.size() * (kRanks + 1),
+            [](const Held& entry) { return entry.at; });
 }
 
-// The hands are taken in order, each passing its chance on to the hands it draws to. What a hand
-// passes to the final outcomes is only gathered by its ending: the chance of a card of rank r is
-// the cards of r left less those the hand drew, so summed over the hands of one ending it is the
-// chance of coming to them times the cards of r left, less the same chance weighted by the cards
-// of r they drew. A lane left unused has no cards and reaches nothing.
+// The hands are taken by their number of cards, each passing its chance on to the hands it draws
+// to. A hand reached in a lane drew no more of a rank than that lane holds, so no count of cards
+// left goes below zero where it matters; where a lane did not reach the hand, its chance is
+// nothing anyway. What a hand passes to the final outcomes is only gathered by its ending: the
+// chance of a card of rank r is the cards of r left less those the hand drew, so summed over the
+// hands of one ending it is the chance of coming to them times the cards of r left, less the same
+// chance weighted by the cards of r they drew. A lane left unused has no cards and reaches
+// nothing. The work is a few flat loops, without a branch that depends on the hand.
+template <std::size_t kWidth>
 void DealerTable::Pass(const Shoe& shoe, std::span<const Removal> removals,
                        std::span<DealerOdds> odds) const {
-    for (auto* lanes : {&m_reach, &m_toEnding, &m_heldAtEnding}) {
-        std::fill_n(lanes->front().data(), lanes->size() * kLanes, 0.0);
-    }
+    using Lanes = std::array<double, kWidth>;
     // The cards of each rank left, and the chance of any one card when a hand has drawn so many.
     std::array<Lanes, kRanks + 1> left{};
     std::array<Lanes, kMostDealerCards + 1> perCard{};
     std::array<bool, kMostDealerCards + 1> runsOut{};
     for (std::size_t lane = 0; lane < removals.size(); ++lane) {
         const Removal& removal = removals[lane];
-        m_reach.front()[lane] = 1.0;
         for (int rank = 1; rank <= kRanks; ++rank) {
             left[rank][lane] =
                 shoe.Infinite() ? shoe.Count(rank) : shoe.Count(rank) - removal.counts[rank];
@@ -137,60 +150,66 @@ void DealerTable::Pass(const Shoe& shoe, std::span<const Removal> removals,
             runsOut[at] = runsOut[at] || total <= 0;
         }
     }
+    // An infinite shoe loses nothing to what a hand drew.
+    const double tookShare = shoe.Infinite() ? 0.0 : 1.0;
     // A hand that finds no card left stands on its total.
-    std::array<std::array<double, kOutcomes>, kLanes> standing{};
-    for (std::size_t index = 0; index < m_hands.size(); ++index) {
-        const Lanes& reach = m_reach[index];
-        if (std::all_of(reach.begin(), reach.end(), [](double chance) { return chance == 0.0; })) {
-            continue;
+    std::array<std::array<double, kOutcomes>, kWidth> standing{};
+    // The chance of reaching each hand and drawing any one card next.
+    std::vector<Lanes> scale(m_hands.size());
+    for (std::size_t hand = 0; hand < m_hands.size(); ++hand) {
+        Lanes reach{};
+        if (hand == 0) {
+            std::fill_n(reach.begin(), removals.size(), 1.0);
         }
-        const DrawingHand& hand = m_hands[index];
-        const Lanes& per = perCard[hand.cards];
-        Lanes scale;
-        for (std::size_t lane = 0; lane < kLanes; ++lane) {
-            scale[lane] = reach[lane] * per[lane];
+        for (std::size_t at = m_stepsInto.from[hand]; at < m_stepsInto.from[hand + 1]; ++at) {
+            const Step& step = m_stepsInto.entries[at];
+            const Lanes& from = scale[static_cast<std::size_t>(step.from)];
+            const Lanes& ofRank = left[step.rank];
+            const double took = tookShare * step.took;
+            for (std::size_t lane = 0; lane < kWidth; ++lane) {
+                reach[lane] += from[lane] * (ofRank[lane] - took);
+            }
         }
-        if (runsOut[hand.cards]) {
+        const std::size_t cards = m_hands[hand].cards;
+        for (std::size_t lane = 0; lane < kWidth; ++lane) {
+            scale[hand][lane] = reach[lane] * perCard[cards][lane];
+        }
+        if (runsOut[cards]) {
             for (std::size_t lane = 0; lane < removals.size(); ++lane) {
-                if (per[lane] == 0.0) {
-                    standing[lane][hand.total] += reach[lane];
+                if (perCard[cards][lane] == 0.0) {
+                    standing[lane][m_hands[hand].total] += reach[lane];
                 }
-            }
-        }
-        Lanes& toEnding = m_toEnding[hand.ending];
-        for (std::size_t lane = 0; lane < kLanes; ++lane) {
-            toEnding[lane] += scale[lane];
-        }
-        // An infinite shoe loses nothing to what the hand drew.
-        const bool infinite = shoe.Infinite();
-        Lanes* const heldAtEnding = &m_heldAtEnding[hand.ending * std::size_t{kRanks + 1}];
-        for (int at = 0; at < (infinite ? 0 : hand.heldRanks); ++at) {
-            const double held = hand.held[at];
-            Lanes& weighted = heldAtEnding[hand.heldRank[at]];
-            for (std::size_t lane = 0; lane < kLanes; ++lane) {
-                weighted[lane] += scale[lane] * held;
-            }
-        }
-        for (int at = 0; at < hand.children; ++at) {
-            const double took = infinite ? 0.0 : hand.childRankHeld[at];
-            const Lanes& ofRank = left[hand.childRank[at]];
-            Lanes& next = m_reach[static_cast<std::size_t>(hand.child[at])];
-            for (std::size_t lane = 0; lane < kLanes; ++lane) {
-                next[lane] += scale[lane] * std::max(0.0, ofRank[lane] - took);
             }
         }
     }
     std::array<Lanes, kOutcomes> outcomes{};
     for (std::size_t ending = 0; ending < m_endings.size(); ++ending) {
+        Lanes toEnding{};
+        for (std::size_t at = m_handsByEnding.from[ending]; at < m_handsByEnding.from[ending + 1];
+             ++at) {
+            const Lanes& from = scale[static_cast<std::size_t>(m_handsByEnding.entries[at])];
+            for (std::size_t lane = 0; lane < kWidth; ++lane) {
+                toEnding[lane] += from[lane];
+            }
+        }
         for (int rank = 1; rank <= kRanks; ++rank) {
             const int outcome = m_endings[ending][rank];
             if (outcome == kDraws) {
                 continue;
             }
-            for (std::size_t lane = 0; lane < kLanes; ++lane) {
-                outcomes[outcome][lane] +=
-                    m_toEnding[ending][lane] * left[rank][lane] -
-                    m_heldAtEnding[ending * (kRanks + 1) + static_cast<std::size_t>(rank)][lane];
+            const std::size_t group = ending * (kRanks + 1) + static_cast<std::size_t>(rank);
+            Lanes held{};
+            for (std::size_t at = m_heldByEnding.from[group]; at < m_heldByEnding.from[group + 1];
+                 ++at) {
+                const Held& entry = m_heldByEnding.entries[at];
+                const Lanes& from = scale[static_cast<std::size_t>(entry.hand)];
+                const double count = tookShare * entry.count;
+                for (std::size_t lane = 0; lane < kWidth; ++lane) {
+                    held[lane] += from[lane] * count;
+                }
+            }
+            for (std::size_t lane = 0; lane < kWidth; ++lane) {
+                outcomes[outcome][lane] += toEnding[lane] * left[rank][lane] - held[lane];
             }
         }
     }
@@ -198,6 +217,32 @@ void DealerTable::Pass(const Shoe& shoe, std::span<const Removal> removals,
         for (int outcome = 0; outcome < kOutcomes; ++outcome) {
             odds[lane].chance[outcome] = standing[lane][outcome] + outcomes[outcome][lane];
         }
+    }
+}
+
+DealerOdds DealerTable::Odds(const Shoe& shoe, const RankCounts& removed, int removedTotal) const {
+    const Removal removal{removed, removedTotal};
+    DealerOdds odds;
+    Pass<1>(shoe, std::span(&removal, 1), std::span(&odds, 1));
+    return odds;
+}
+
+void DealerTable::Odds(const Shoe& shoe, std::span<const Removal> removals,
+                       std::span<DealerOdds> odds) const {
+    // A pass costs a share for the hands it walks and a share for each lane: the odd one or two
+    // left over take a narrower pass.
+    for (std::size_t from = 0; from < removals.size();) {
+        const std::size_t lanes = std::min(kLanes, removals.size() - from);
+        const auto part = removals.subspan(from, lanes);
+        const auto into = odds.subspan(from, lanes);
+        if (lanes == 1) {
+            Pass<1>(shoe, part, into);
+        } else if (lanes == 2) {
+            Pass<2>(shoe, part, into);
+        } else {
+            Pass<kLanes>(shoe, part, into);
+        }
+        from += lanes;
     }
 }
 

@@ -27,8 +27,8 @@ struct Removal {
 
 class DealerTable {
 public:
-    // How many sets of removed cards one pass over the table serves.
-    static constexpr int kLanes = 4;
+    // How many sets of removed cards one pass over the table serves at most.
+    static constexpr std::size_t kLanes = 4;
 
     // Every way the dealer's hand can grow from `upRank` without running past the cards `shoe`
     // holds, under the dealer's drawing rule.
@@ -43,40 +43,52 @@ public:
               std::span<DealerOdds> odds) const;
 
 private:
-    using Lanes = std::array<double, kLanes>;
-
-    // One hand the dealer draws from: the ranks whose next card leads to another drawing hand
-    // (an index into m_hands), the cards drawn so far by rank, and its ending: which final
-    // outcome each other rank leads to (an index into m_endings).
+    // One hand the dealer draws from: its total, the cards it drew after the face-up card, and
+    // its ending, which tells the final outcome each rank that does not draw on leads to (an
+    // index into m_endings).
     struct DrawingHand {
-        std::array<std::uint8_t, kRanks> childRank{};
-        std::array<std::uint8_t, kRanks> childRankHeld{};  // the cards of that rank drawn so far
-        std::array<std::int32_t, kRanks> child{};
-        std::array<std::uint8_t, kRanks> heldRank{};
-        std::array<std::uint8_t, kRanks> held{};
-        std::uint8_t children = 0;
-        std::uint8_t heldRanks = 0;
         std::uint16_t ending = 0;
         std::uint8_t cards = 0;
         std::uint8_t total = 0;
+    };
+    // A card that leads from one drawing hand to another, with how many of its rank the hand it
+    // leaves from drew.
+    struct Step {
+        std::int32_t from = 0;
+        std::int32_t to = 0;
+        std::uint8_t rank = 0;
+        std::uint8_t took = 0;
+    };
+    // How many cards of a rank that ends it a drawing hand drew: `at` is the ending's rank, as
+    // ending * (kRanks + 1) + rank.
+    struct Held {
+        std::int32_t hand = 0;
+        std::int32_t at = 0;
+        double count = 0.0;
+    };
+    // Entries of a list sorted by what they add to, and where the entries for each begin (one
+    // more marks the end): each sum is then taken in one go.
+    template <class Entry>
+    struct Grouped {
+        std::vector<Entry> entries;
+        std::vector<std::size_t> from;
     };
     // For each rank, the index in DealerOdds that a card of it ends the hand on, or kDraws when
     // the dealer draws on (or no card of the rank is left to draw).
     static constexpr std::int8_t kDraws = -1;
     using Ending = std::array<std::int8_t, kRanks + 1>;
 
-    // One pass over the table for up to kLanes removals.
+    // One pass over the table for up to kWidth removals.
+    template <std::size_t kWidth>
     void Pass(const Shoe& shoe, std::span<const Removal> removals,
               std::span<DealerOdds> odds) const;
 
     std::vector<DrawingHand> m_hands;  // in the order of their number of cards
     std::vector<Ending> m_endings;
+    Grouped<Step> m_stepsInto;              // by the hand they lead to
+    Grouped<std::int32_t> m_handsByEnding;  // the hands of each ending
+    Grouped<Held> m_heldByEnding;           // by their ending's rank
     int m_mostCards = 0;
-    // The chance of reaching each hand in each lane, and for each ending the chance of coming to
-    // one of its hands and ready to draw, in all and weighted by the cards of each rank drawn.
-    mutable std::vector<Lanes> m_reach;
-    mutable std::vector<Lanes> m_toEnding;
-    mutable std::vector<Lanes> m_heldAtEnding;  // (kRanks + 1) for each ending
 };
 
 }  // namespace game::coach

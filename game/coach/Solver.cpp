@@ -79,8 +79,6 @@ Solver::Solver(const Rules& rules, const Shoe& unseen, int upRank)
             }
         }
     }
-    m_best.reserve(1 << 12);
-    m_odds.reserve(1 << 12);
     m_oddsByIndex.reserve(1 << 12);
 }
 
@@ -113,12 +111,12 @@ double Solver::NoBlackjackShare(const Drawn& drawn) const {
 
 const DealerOdds& Solver::OddsFor(const Drawn& drawn) {
     const std::uint64_t key = m_unseen.Infinite() ? 0 : drawn.Key();
-    auto found = m_odds.find(key);
-    if (found == m_odds.end()) {
-        m_oddsByIndex.push_back(m_dealer.Odds(m_unseen, drawn.Counts(), drawn.Total()));
-        found = m_odds.emplace(key, static_cast<std::uint32_t>(m_oddsByIndex.size() - 1)).first;
+    if (const std::uint32_t* found = m_odds.Find(key)) {
+        return m_oddsByIndex[*found];
     }
-    return m_oddsByIndex[found->second];
+    m_oddsByIndex.push_back(m_dealer.Odds(m_unseen, drawn.Counts(), drawn.Total()));
+    m_odds.Add(key, static_cast<std::uint32_t>(m_oddsByIndex.size() - 1));
+    return m_oddsByIndex.back();
 }
 
 void Solver::PrepareOdds(Drawn& drawn, const std::array<bool, kRanks + 1>& ranks) {
@@ -133,7 +131,7 @@ void Solver::PrepareOdds(Drawn& drawn, const std::array<bool, kRanks + 1>& ranks
             continue;
         }
         drawn.Add(rank);
-        if (!m_odds.contains(drawn.Key())) {
+        if (m_odds.Find(drawn.Key()) == nullptr) {
             keys[wanted] = drawn.Key();
             removals[wanted] = Removal{drawn.Counts(), drawn.Total()};
             ++wanted;
@@ -145,7 +143,7 @@ void Solver::PrepareOdds(Drawn& drawn, const std::array<bool, kRanks + 1>& ranks
     m_dealer.Odds(m_unseen, std::span(removals).first(wanted),
                   std::span(m_oddsByIndex).subspan(first, wanted));
     for (std::size_t at = 0; at < wanted; ++at) {
-        m_odds.emplace(keys[at], static_cast<std::uint32_t>(first + at));
+        m_odds.Add(keys[at], static_cast<std::uint32_t>(first + at));
     }
 }
 
@@ -213,14 +211,14 @@ double Solver::DoubleDown(const PlayerHand& hand, Drawn& drawn) {
 double Solver::Best(const PlayerHand& hand, Drawn& drawn) {
     // From an infinite shoe a hand's value does not depend on the cards drawn before it.
     const std::uint64_t key = HandCode(hand) | (m_unseen.Infinite() ? 0 : drawn.Key());
-    if (const auto found = m_best.find(key); found != m_best.end()) {
-        return found->second;
+    if (const double* found = m_best.Find(key)) {
+        return *found;
     }
     double value = Stand(hand, drawn);
     if (hand.mayHit && MayDraw(drawn)) {
         value = std::max(value, Hit(hand, drawn));
     }
-    m_best.emplace(key, value);
+    m_best.Add(key, value);
     return value;
 }
 

@@ -19,10 +19,10 @@
 
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "game/coach/DealerOdds.h"
+#include "game/coach/KeyedMemo.h"
 #include "game/coach/Shoe.h"
 #include "game/rules/HandValue.h"
 #include "game/rules/Rules.h"
@@ -125,9 +125,9 @@ private:
     // What a card of each rank makes of each total, hard or soft (an ace still counted 11).
     std::array<std::array<std::array<rules::HandValue, kRanks + 1>, 2>, 22> m_grown{};
     // The dealer's odds by the drawn cards' key, as indices into m_oddsByIndex.
-    std::unordered_map<std::uint64_t, std::uint32_t> m_odds;
+    KeyedMemo<std::uint32_t> m_odds;
     std::vector<DealerOdds> m_oddsByIndex;
-    std::unordered_map<std::uint64_t, double> m_best;
+    KeyedMemo<double> m_best;
 };
 
 }  // namespace game::coach
