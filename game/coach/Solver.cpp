@@ -14,6 +14,9 @@ namespace {
 
 constexpr int kBitsPerRank = 5;
 constexpr int kHandShift = kBitsPerRank * kRanks;
+// About as many hands and card sets as the values of every opening hand against one dealer card
+// from a full deck come to.
+constexpr std::size_t kExpectedMemos = 1 << 12;
 
 enum HandClass { kOrdinaryHand, kBlackjackHand, kSplitHand };
 
@@ -53,7 +56,12 @@ void Drawn::Take(int rank) {
 }
 
 Solver::Solver(const Rules& rules, const Shoe& unseen, int upRank)
-    : m_rules(rules), m_unseen(unseen), m_upRank(upRank), m_dealer(upRank, rules, unseen) {
+    : m_rules(rules),
+      m_unseen(unseen),
+      m_upRank(upRank),
+      m_dealer(upRank, rules, unseen),
+      m_odds(kExpectedMemos),
+      m_best(kExpectedMemos) {
     const bool peek = rules.holeCard == HoleCard::DealerPeeks;
     for (int total = 0; total <= 21; ++total) {
         for (int bin = 0; bin < static_cast<int>(DealerOdds{}.chance.size()); ++bin) {
@@ -79,7 +87,7 @@ Solver::Solver(const Rules& rules, const Shoe& unseen, int upRank)
             }
         }
     }
-    m_oddsByIndex.reserve(1 << 12);
+    m_oddsByIndex.reserve(kExpectedMemos);
 }
 
 HandValue Solver::Grown(const HandValue& hand, int rank) const {
