@@ -15,9 +15,18 @@ public:
     // The one key a memo cannot hold: it marks a free slot.
     static constexpr std::uint64_t kFree = ~std::uint64_t{0};
 
+    // Room for about `expected` keys before the memo has to grow.
+    explicit KeyedMemo(std::size_t expected = kFirstSlots / 2) {
+        std::size_t slots = kFirstSlots;
+        while (slots < 2 * expected) {
+            slots *= 2;
+        }
+        Resize(slots);
+    }
+
     const Value* Find(std::uint64_t key) const {
-        if (m_keys.empty()) {
-            return nullptr;
+        if (key == kFree) {
+            return nullptr;  // it would find a free slot
         }
         const std::size_t slot = SlotOf(key);
         return m_keys[slot] == key ? &m_values[slot] : nullptr;
@@ -29,7 +38,7 @@ public:
             throw std::invalid_argument("a memo cannot keep this key");
         }
         if (2 * (m_size + 1) > m_keys.size()) {
-            Grow();
+            Resize(2 * m_keys.size());
         }
         const std::size_t slot = SlotOf(key);
         if (m_keys[slot] == key) {
@@ -43,7 +52,7 @@ public:
     std::size_t Size() const { return m_size; }
 
 private:
-    static constexpr std::size_t kFirstSlots = 1024;
+    static constexpr std::size_t kFirstSlots = 64;
 
     // The slot holding `key`, or the free slot where it would go.
     std::size_t SlotOf(std::uint64_t key) const {
@@ -56,8 +65,9 @@ private:
         return slot;
     }
 
-    void Grow() {
-        std::vector<std::uint64_t> keys(m_keys.empty() ? kFirstSlots : 2 * m_keys.size(), kFree);
+    // Moves every key into `slots` slots, a power of two.
+    void Resize(std::size_t slots) {
+        std::vector<std::uint64_t> keys(slots, kFree);
         std::vector<Value> values(keys.size());
         keys.swap(m_keys);
         values.swap(m_values);
