@@ -121,14 +121,15 @@ DealerTable::DealerTable(int upRank, const Rules& rules, const Shoe& shoe) {
             [](const Held& entry) { return entry.at; });
 }
 
-// The hands are taken by their number of cards, each passing its chance on to the hands it draws
-// to. A hand reached in a lane drew no more of a rank than that lane holds, so no count of cards
-// left goes below zero where it matters; where a lane did not reach the hand, its chance is
-// nothing anyway. What a hand passes to the final outcomes is only gathered by its ending: the
-// chance of a card of rank r is the cards of r left less those the hand drew, so summed over the
-// hands of one ending it is the chance of coming to them times the cards of r left, less the same
-// chance weighted by the cards of r they drew. A lane left unused has no cards and reaches
-// nothing. The work is a few flat loops, without a branch that depends on the hand.
+// The hands are taken in the order they were found, each after every hand that draws to it, and
+// each sums the chance passed on to it. A hand reached in a lane drew no more of a rank than that
+// lane holds, so no count of cards left goes below zero where it matters; where a lane did not
+// reach the hand, its chance is nothing anyway. What a hand passes to the final outcomes is only
+// gathered by its ending: the chance of a card of rank r is the cards of r left less those the hand
+// drew, so summed over the hands of one ending it is the chance of coming to them times the cards
+// of r left, less the same chance weighted by the cards of r they drew. A lane left unused has no
+// cards and reaches nothing. The work is a few flat loops, without a branch that depends on the
+// hand.
 template <std::size_t kWidth>
 void DealerTable::Pass(const Shoe& shoe, std::span<const Removal> removals,
                        std::span<DealerOdds> odds) const {

@@ -43,8 +43,8 @@ public:
               std::span<DealerOdds> odds) const;
 
 private:
-    // One hand the dealer draws from: its total, the cards it drew after the face-up card, and
-    // its ending, which tells the final outcome each rank that does not draw on leads to (an
+    // One hand the dealer draws from: its total, how many cards it drew after the face-up card,
+    // and its ending, which tells the final outcome each rank that does not draw on leads to (an
     // index into m_endings).
     struct DrawingHand {
         std::uint16_t ending = 0;
