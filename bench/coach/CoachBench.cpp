@@ -1,13 +1,15 @@
 // How long the coach's engine takes for a hint: Evaluate for every opening hand against every
 // dealer card off a full single deck, under this game's rules and under the usual single-deck
-// rules, and NextHandReturn (the bet window's hint). Each call is timed RUNS times and its
+// rules, and NextHandReturn (the bet window's hint), from a full deck and from the cards seen
+// after SHUFFLES random shuffles dealt 0 to 40 cards in. Each call is timed RUNS times and its
 // fastest run kept, so that other work on the machine does not count against it.
-// Usage: bench_coach [RUNS]
+// Usage: bench_coach [RUNS] [SHUFFLES]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -57,10 +59,50 @@ void EveryOpeningHand(const char* name, const Rules& rules, int runs) {
                 slowestMs, slowest.c_str());
 }
 
+// A single deck as the game holds it: four of each card value, sixteen tens, aces as 11.
+std::vector<int> OneDeck() {
+    std::vector<int> deck;
+    for (int value = 2; value <= kAceValue; ++value) {
+        deck.insert(deck.end(), value == 10 ? 16 : 4, value);
+    }
+    return deck;
+}
+
+// The bet window's hint after each of `shuffles` shuffles dealt every number of cards from 0 to
+// 40 in: every card dealt has been seen (the dealer's face-down card is turned at the end of each
+// hand). The shuffles come from a fixed seed, so runs compare.
+void SeenSets(const Rules& rules, int runs, int shuffles) {
+    constexpr int kMostDealt = 40;
+    std::mt19937 random(20261207);
+    std::vector<double> times;
+    double slowestMs = 0.0;
+    int slowestDealt = 0;
+    for (int shuffle = 0; shuffle < shuffles; ++shuffle) {
+        std::vector<int> deck = OneDeck();
+        std::shuffle(deck.begin(), deck.end(), random);
+        for (int dealt = 0; dealt <= kMostDealt; ++dealt) {
+            const std::vector<int> seen(deck.begin(), deck.begin() + dealt);
+            const double ms = FastestMs(runs, [&] { NextHandReturn(rules, seen, dealt); });
+            times.push_back(ms);
+            if (ms > slowestMs) {
+                slowestMs = ms;
+                slowestDealt = dealt;
+            }
+        }
+    }
+    std::sort(times.begin(), times.end());
+    std::printf(
+        "NextHandReturn, this game's rules, %zu seen sets: median %.1f ms, 90%% %.1f ms, slowest "
+        "%.1f ms (%d cards seen)\n",
+        times.size(), times[times.size() / 2], times[times.size() * 9 / 10], slowestMs,
+        slowestDealt);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const int shuffles = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10;
     const Rules game;
     const Rules standard = UsualTable(1);
     EveryOpeningHand("this game's rules", game, runs);
@@ -78,5 +120,6 @@ int main(int argc, char** argv) {
     const double usual = FastestMs(runs, [&] { value = NextHandReturn(standard, {}, 0); });
     std::printf("NextHandReturn, usual single-deck rules, full deck: %.1f ms (%+.4f a dollar)\n",
                 usual, value);
+    SeenSets(game, runs, shuffles);
     return 0;
 }

@@ -43,19 +43,6 @@ Shoe Shoe::Full(int decks) {
     return shoe;
 }
 
-double Shoe::Chance(int rank, const RankCounts& removed, int removedTotal) const {
-    if (m_infinite) {
-        return static_cast<double>(m_counts[rank]) / m_total;
-    }
-    const int left = m_total - removedTotal;
-    const int ofRank = m_counts[rank] - removed[rank];
-    return left > 0 && ofRank > 0 ? static_cast<double>(ofRank) / left : 0.0;
-}
-
-bool Shoe::HasCards(int wanted, int removedTotal) const {
-    return m_infinite || m_total - removedTotal >= wanted;
-}
-
 void Shoe::Remove(const std::vector<int>& cardValues) {
     for (const int value : cardValues) {
         RemoveRank(RankOf(value));

@@ -35,10 +35,19 @@ public:
 
     // The chance that the next card is of `rank` when the cards in `removed` (`removedTotal` of
     // them) have also left this shoe.
-    double Chance(int rank, const RankCounts& removed, int removedTotal) const;
+    double Chance(int rank, const RankCounts& removed, int removedTotal) const {
+        if (m_infinite) {
+            return static_cast<double>(m_counts[rank]) / m_total;
+        }
+        const int left = m_total - removedTotal;
+        const int ofRank = m_counts[rank] - removed[rank];
+        return left > 0 && ofRank > 0 ? static_cast<double>(ofRank) / left : 0.0;
+    }
 
     // Cards left after `removed`; an infinite shoe never runs out.
-    bool HasCards(int wanted, int removedTotal) const;
+    bool HasCards(int wanted, int removedTotal) const {
+        return m_infinite || m_total - removedTotal >= wanted;
+    }
 
     // Takes out one card of each of these card values. Throws std::invalid_argument when the
     // shoe holds no more of one of them: those cards cannot all have been dealt.

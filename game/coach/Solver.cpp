@@ -14,6 +14,9 @@ namespace {
 
 constexpr int kBitsPerRank = 5;
 constexpr int kHandShift = kBitsPerRank * kRanks;
+// About as many hands and card sets as the values of every opening hand against one dealer card
+// from a full deck come to.
+constexpr std::size_t kExpectedMemos = 1 << 12;
 
 enum HandClass { kOrdinaryHand, kBlackjackHand, kSplitHand };
 
@@ -53,7 +56,12 @@ void Drawn::Take(int rank) {
 }
 
 Solver::Solver(const Rules& rules, const Shoe& unseen, int upRank)
-    : m_rules(rules), m_unseen(unseen), m_upRank(upRank), m_dealer(upRank, rules, unseen) {
+    : m_rules(rules),
+      m_unseen(unseen),
+      m_upRank(upRank),
+      m_dealer(upRank, rules, unseen),
+      m_odds(kExpectedMemos),
+      m_best(kExpectedMemos) {
     const bool peek = rules.holeCard == HoleCard::DealerPeeks;
     for (int total = 0; total <= 21; ++total) {
         for (int bin = 0; bin < static_cast<int>(DealerOdds{}.chance.size()); ++bin) {
@@ -72,8 +80,21 @@ Solver::Solver(const Rules& rules, const Shoe& unseen, int upRank)
             }
         }
     }
-    m_best.reserve(1 << 12);
-    m_odds.reserve(1 << 12);
+    for (int total = 0; total <= 21; ++total) {
+        for (int soft = 0; soft <= 1; ++soft) {
+            for (int rank = 1; rank <= kRanks; ++rank) {
+                m_grown[total][soft][rank] = AddCard(HandValue{total, 0, soft}, ValueOfRank(rank));
+            }
+        }
+    }
+    m_oddsByIndex.reserve(kExpectedMemos);
+}
+
+HandValue Solver::Grown(const HandValue& hand, int rank) const {
+    // Two aces counted 11 make 22: a hand of 21 or less has at most one.
+    HandValue grown = m_grown[hand.total][hand.softAces][rank];
+    grown.cards += hand.cards;
+    return grown;
 }
 
 double Solver::Chance(int rank, const Drawn& drawn) const {
@@ -98,11 +119,40 @@ double Solver::NoBlackjackShare(const Drawn& drawn) const {
 
 const DealerOdds& Solver::OddsFor(const Drawn& drawn) {
     const std::uint64_t key = m_unseen.Infinite() ? 0 : drawn.Key();
-    auto found = m_odds.find(key);
-    if (found == m_odds.end()) {
-        found = m_odds.emplace(key, m_dealer.Odds(m_unseen, drawn.Counts(), drawn.Total())).first;
+    if (const std::uint32_t* found = m_odds.Find(key)) {
+        return m_oddsByIndex[*found];
     }
-    return found->second;
+    m_oddsByIndex.push_back(m_dealer.Odds(m_unseen, drawn.Counts(), drawn.Total()));
+    m_odds.Add(key, static_cast<std::uint32_t>(m_oddsByIndex.size() - 1));
+    return m_oddsByIndex.back();
+}
+
+void Solver::PrepareOdds(Drawn& drawn, const std::array<bool, kRanks + 1>& ranks) {
+    if (m_unseen.Infinite()) {
+        return;  // one set of odds serves every hand
+    }
+    std::array<std::uint64_t, kRanks> keys{};
+    std::array<Removal, kRanks> removals{};
+    std::size_t wanted = 0;
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        if (!ranks[rank]) {
+            continue;
+        }
+        drawn.Add(rank);
+        if (m_odds.Find(drawn.Key()) == nullptr) {
+            keys[wanted] = drawn.Key();
+            removals[wanted] = Removal{drawn.Counts(), drawn.Total()};
+            ++wanted;
+        }
+        drawn.Take(rank);
+    }
+    const std::size_t first = m_oddsByIndex.size();
+    m_oddsByIndex.resize(first + wanted);
+    m_dealer.Odds(m_unseen, std::span(removals).first(wanted),
+                  std::span(m_oddsByIndex).subspan(first, wanted));
+    for (std::size_t at = 0; at < wanted; ++at) {
+        m_odds.Add(keys[at], static_cast<std::uint32_t>(first + at));
+    }
 }
 
 double Solver::Stand(const PlayerHand& hand, const Drawn& drawn) {
@@ -123,17 +173,30 @@ double Solver::Stand(const PlayerHand& hand, const Drawn& drawn) {
 
 double Solver::OneCard(const PlayerHand& hand, Drawn& drawn, Then then) {
     const double stake = then == Then::StandDoubled ? 2.0 : 1.0;
+    std::array<double, kRanks + 1> chances{};
+    std::array<HandValue, kRanks + 1> grownValues{};
+    std::array<AfterCard, kRanks + 1> endings{};
+    std::array<bool, kRanks + 1> standing{};  // the hands that stand or play on: they need odds
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        chances[rank] = Chance(rank, drawn);
+        if (chances[rank] != 0.0) {
+            grownValues[rank] = Grown(hand.value, rank);
+            endings[rank] = AfterPlayerCard(grownValues[rank], m_rules);
+            standing[rank] = endings[rank] == AfterCard::PlayOn;
+        }
+    }
+    PrepareOdds(drawn, standing);
     double value = 0.0;
     for (int rank = 1; rank <= kRanks; ++rank) {
-        const double chance = Chance(rank, drawn);
+        const double chance = chances[rank];
         if (chance == 0.0) {
             continue;
         }
         PlayerHand grown = hand;
-        grown.value = AddCard(hand.value, ValueOfRank(rank));
+        grown.value = grownValues[rank];
         drawn.Add(rank);
         double after = 0.0;
-        const AfterCard ending = AfterPlayerCard(grown.value, m_rules);
+        const AfterCard ending = endings[rank];
         if (ending != AfterCard::PlayOn) {
             after = stake * NetReturn(ResultOf(ending), m_rules) * NoBlackjackShare(drawn);
         } else {
@@ -156,14 +219,14 @@ double Solver::DoubleDown(const PlayerHand& hand, Drawn& drawn) {
 double Solver::Best(const PlayerHand& hand, Drawn& drawn) {
     // From an infinite shoe a hand's value does not depend on the cards drawn before it.
     const std::uint64_t key = HandCode(hand) | (m_unseen.Infinite() ? 0 : drawn.Key());
-    if (const auto found = m_best.find(key); found != m_best.end()) {
-        return found->second;
+    if (const double* found = m_best.Find(key)) {
+        return *found;
     }
     double value = Stand(hand, drawn);
     if (hand.mayHit && MayDraw(drawn)) {
         value = std::max(value, Hit(hand, drawn));
     }
-    m_best.emplace(key, value);
+    m_best.Add(key, value);
     return value;
 }
 
@@ -198,6 +261,11 @@ std::vector<Solver::SplitStep> Solver::SplitSteps(int pairRank, int handsAfterSp
     for (int hands = handsAfterSplit; hands <= mostHands; ++hands) {
         SplitStep step;
         step.pairChance = Chance(pairRank, drawn);
+        std::array<bool, kRanks + 1> finishes{};  // the second cards that finish a hand
+        for (int rank = 1; rank <= kRanks; ++rank) {
+            finishes[rank] = Chance(rank, drawn) != 0.0 && !(rank == pairRank && hands < mostHands);
+        }
+        PrepareOdds(drawn, finishes);
         for (int rank = 1; rank <= kRanks; ++rank) {
             const double chance = Chance(rank, drawn);
             const bool startsHand = rank == pairRank && hands < mostHands;

@@ -19,10 +19,10 @@
 
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "game/coach/DealerOdds.h"
+#include "game/coach/KeyedMemo.h"
 #include "game/coach/Shoe.h"
 #include "game/rules/HandValue.h"
 #include "game/rules/Rules.h"
@@ -106,6 +106,11 @@ private:
     double SplitHandStart(int pairRank, int secondRank, Drawn& drawn);
     double NoBlackjackShare(const Drawn& drawn) const;
     const DealerOdds& OddsFor(const Drawn& drawn);
+    // AddCard for a hand of 21 or less, looked up.
+    rules::HandValue Grown(const rules::HandValue& hand, int rank) const;
+    // Works out together the dealer's odds for `drawn` plus one card of each rank marked in
+    // `ranks`, those not known yet: one pass over the dealer's table serves several of them.
+    void PrepareOdds(Drawn& drawn, const std::array<bool, kRanks + 1>& ranks);
     bool MayDouble(const PlayerHand& hand) const;
     double Chance(int rank, const Drawn& drawn) const;
     bool MayDraw(const Drawn& drawn) const;
@@ -117,8 +122,12 @@ private:
     // The net result of a standing hand against each final dealer hand, by the hand's class
     // (ordinary, blackjack, split) and total, with the rules' blackjack payout and peek.
     std::array<std::array<std::array<double, 24>, 22>, 3> m_net{};
-    std::unordered_map<std::uint64_t, DealerOdds> m_odds;
-    std::unordered_map<std::uint64_t, double> m_best;
+    // What a card of each rank makes of each total, hard or soft (an ace still counted 11).
+    std::array<std::array<std::array<rules::HandValue, kRanks + 1>, 2>, 22> m_grown{};
+    // The dealer's odds by the drawn cards' key, as indices into m_oddsByIndex.
+    KeyedMemo<std::uint32_t> m_odds;
+    std::vector<DealerOdds> m_oddsByIndex;
+    KeyedMemo<double> m_best;
 };
 
 }  // namespace game::coach
