@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/files/File.h"
 #include "platform/files/Paths.h"
 #include "platform/mci/Command.h"
 #include "platform/mci/Mci.h"
@@ -138,6 +139,30 @@ ErrorCode Dispatch(const Command& command, std::string& reply, NotifyTarget* cal
 }
 
 }  // namespace
+
+bool DeviceHoldsFile(const char* alias, const char* path) {
+    if (alias == nullptr || path == nullptr) {
+        return false;
+    }
+    try {
+        std::shared_ptr<WaveDevice> device;
+        {
+            DeviceTable& table = Devices();
+            std::lock_guard lock(table.mutex);
+            const auto found = table.devices.find(Key(alias));
+            if (found == table.devices.end()) {
+                return false;
+            }
+            device = found->second;
+        }
+        const files::File file(files::NativePath(path), files::FileMode::Read);
+        const std::optional<files::FileStamp> stamp = file.Stamp();
+        return stamp && device->IsWrittenFormOf(*stamp);
+    } catch (const std::bad_alloc&) {
+        // Not knowing only costs the caller a save.
+        return false;
+    }
+}
 
 ErrorCode SendString(const char* command, char* reply, std::uint32_t replySize,
                      NotifyTarget* callback) {

@@ -22,7 +22,8 @@ WaveDevice::WaveDevice(std::uint32_t id, WaveSound sound)
     : m_id(id),
       m_format(sound.format),
       m_frames(std::move(sound.frames)),
-      m_usedBytes(m_frames.Size()) {}
+      m_usedBytes(m_frames.Size()),
+      m_writtenForm(sound.writtenForm) {}
 
 WaveDevice::~WaveDevice() {
     Close();
@@ -33,9 +34,15 @@ void WaveDevice::Close() {
     EndSession(NotifyAborted);
 }
 
+bool WaveDevice::IsWrittenFormOf(const files::FileStamp& file) {
+    std::lock_guard lock(m_stateMutex);
+    return m_writtenForm == file;
+}
+
 files::MemoryBlock WaveDevice::ReleaseFrames() {
     std::lock_guard commandLock(m_commandMutex);
     std::lock_guard lock(m_stateMutex);
+    m_writtenForm.reset();
     m_usedBytes = 0;
     m_position = 0;
     return std::move(m_frames);
@@ -124,6 +131,8 @@ ErrorCode WaveDevice::Record(const Command& command, NotifyTarget* callback,
     std::uint64_t to = 0;
     {
         std::lock_guard lock(m_stateMutex);
+        // A save now would keep what is captured, whenever that ends.
+        m_writtenForm.reset();
         from = m_position;
         if ((command.from && !ToFrames(*command.from, from)) || from > Frames() ||
             (command.to && (!ToFrames(*command.to, to) || to < from))) {
@@ -180,6 +189,7 @@ ErrorCode WaveDevice::Delete(const Command& command) {
     }
     const std::uint64_t align = m_format.BlockAlign();
     if (to > from) {
+        m_writtenForm.reset();
         std::memmove(m_frames.Data() + from * align, m_frames.Data() + to * align,
                      static_cast<std::size_t>((length - to) * align));
     }

@@ -11,6 +11,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -35,6 +36,9 @@ public:
     // Carries out every command but open and close; a status reply goes to `reply`.
     // `callback` receives the notice of a "notify" play or record.
     ErrorCode Execute(const Command& command, std::string& reply, NotifyTarget* callback);
+    // True while the samples are those read from the file `file` stamps, as WaveSound's
+    // writtenForm says: nothing recorded or deleted since.
+    bool IsWrittenFormOf(const files::FileStamp& file);
     // Ends playing or recording (aborted) before the device goes.
     void Close();
     // After Close: hands over the memory of the sound, for another device to reuse; the device
@@ -108,6 +112,7 @@ private:
     std::condition_variable m_changed;
     files::MemoryBlock m_frames;
     std::uint64_t m_usedBytes = 0;  // bytes of m_frames that hold the sound
+    std::optional<files::FileStamp> m_writtenForm;
     std::uint64_t m_position = 0;
     Mode m_mode = Mode::Stopped;
     Session m_session;

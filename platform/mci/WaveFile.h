@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 
+#include "platform/files/File.h"
 #include "platform/files/MemoryBlock.h"
 #include "platform/mci/Mci.h"
 #include "platform/mci/RiffChunks.h"
@@ -32,6 +34,9 @@ ErrorCode ParseWaveLayout(const ByteSource& read, std::uint64_t size, WaveLayout
 struct WaveSound {
     WaveFormat format;
     files::MemoryBlock frames;  // interleaved samples as stored in the file
+    // The file read, when it holds nothing but what WriteWaveFile writes for these samples and did
+    // not change while it was read: saving them again would copy it byte for byte.
+    std::optional<files::FileStamp> writtenForm;
 };
 
 // ErrFileNotFound, ErrFileRead, ErrInvalidFile (also for folders and empty files) or
