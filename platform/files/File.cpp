@@ -70,8 +70,12 @@ std::optional<std::uint64_t> File::Size() const {
 }
 
 std::optional<FileStamp> File::Stamp() const {
+    return StampOf(m_fd);
+}
+
+std::optional<FileStamp> StampOf(int descriptor) {
     struct stat info {};
-    if (m_fd < 0 || ::fstat(m_fd, &info) != 0) {
+    if (descriptor < 0 || ::fstat(descriptor, &info) != 0) {
         return std::nullopt;
     }
     constexpr std::int64_t kNano = 1'000'000'000;

@@ -58,6 +58,9 @@ private:
     int m_error = 0;
 };
 
+// The stamp of the file open as `descriptor`; nothing when it cannot be had.
+std::optional<FileStamp> StampOf(int descriptor);
+
 // What a piece transfer did: `bytes` moved; `error` is the errno that stopped it early, 0 when
 // it ran to the end or (reading) met the end of the file.
 struct Transfer {

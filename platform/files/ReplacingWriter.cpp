@@ -173,6 +173,9 @@ bool ReplacingWriter::Commit() {
     }
     const bool renamed = PutInPlace(m_temp, m_target, existing.st_mode != 0 && !flush);
     m_error = renamed ? 0 : errno;
+    if (renamed) {
+        m_committedStamp = StampOf(lock);
+    }
     ::close(lock);
     if (!renamed) {
         return false;

@@ -108,12 +108,13 @@ ErrorCode ReadWaveFile(const std::filesystem::path& path, WaveSound& sound) {
     }
     sound.format = layout.format;
     const bool whole = got == layout.dataSize && InWrittenForm(read, *size, layout);
-    sound.writtenForm = whole && file.Stamp() == before ? before : std::nullopt;
+    sound.files = {whole && file.Stamp() == before ? before : std::nullopt, std::nullopt};
     return Ok;
 }
 
 ErrorCode WriteWaveFile(const std::filesystem::path& path, const WaveFormat& format,
-                        std::span<const std::uint8_t> frames) {
+                        std::span<const std::uint8_t> frames,
+                        std::optional<files::FileStamp>* written) {
     const std::optional<riff::CanonicalHeaderBytes> header =
         riff::CanonicalHeader(format, frames.size());
     if (!header) {
@@ -124,10 +125,14 @@ ErrorCode WriteWaveFile(const std::filesystem::path& path, const WaveFormat& for
         return ErrFileNotSaved;
     }
     const std::uint8_t padByte = 0;
-    const bool written = writer.Write(*header) && writer.Write(frames) &&
-                         (frames.size() % 2 == 0 || writer.Write(std::span(&padByte, 1))) &&
-                         writer.Commit();
-    return written ? Ok : ErrFileWrite;
+    if (!writer.Write(*header) || !writer.Write(frames) ||
+        (frames.size() % 2 != 0 && !writer.Write(std::span(&padByte, 1))) || !writer.Commit()) {
+        return ErrFileWrite;
+    }
+    if (written != nullptr) {
+        *written = writer.Committed();
+    }
+    return Ok;
 }
 
 }  // namespace mci

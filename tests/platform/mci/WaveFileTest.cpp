@@ -70,8 +70,8 @@ TEST_F(WaveFileTest, KnowsAFileInTheFormASaveWrites) {
           WaveBytes({1, 8000, 16, false}, {})}) {
         mci::WaveSound sound;
         ASSERT_EQ(Read(file, sound), mci::Ok);
-        ASSERT_TRUE(sound.writtenForm.has_value());
-        EXPECT_EQ(sound.writtenForm, stampOfFile());
+        ASSERT_TRUE(sound.files.readFrom.has_value());
+        EXPECT_EQ(sound.files.readFrom, stampOfFile());
     }
 
     Bytes padded = WaveBytes({1, 8000, 8, false}, Pattern(7));
@@ -87,7 +87,7 @@ TEST_F(WaveFileTest, KnowsAFileInTheFormASaveWrites) {
           WaveBytes({1, 8000, 16, false}, Pattern(7))}) {
         mci::WaveSound sound;
         ASSERT_EQ(Read(file, sound), mci::Ok);
-        EXPECT_FALSE(sound.writtenForm.has_value()) << file.size() << " bytes";
+        EXPECT_FALSE(sound.files.readFrom.has_value()) << file.size() << " bytes";
     }
 }
 
