@@ -90,6 +90,9 @@ private:
     bool RecordSampleIfEmpty(std::int32_t length);
     // The device's data saved into a new working copy, and the device closed.
     bool MakeWorkCopy();
+    // The unchanged working copy the device holds, renamed to `copy` in place of a save of the
+    // same bytes; false when it cannot be.
+    bool TakeWorkCopyAs(const std::string& copy);
     // The device opened on the working copy at `position` (519 when it cannot be).
     void ReopenWorkCopy(std::int32_t position);
     // Copy and Paste end so: 0 once the device is open again, whatever the seek said.

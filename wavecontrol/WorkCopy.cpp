@@ -5,6 +5,8 @@
 
 #include "platform/files/File.h"
 #include "platform/files/ReplacingWriter.h"
+#include "platform/files/TempFiles.h"
+#include "platform/mci/Mci.h"
 #include "wavecontrol/ResultCodes.h"
 #include "wavecontrol/Samples.h"
 #include "wavecontrol/SonivelCtrl.h"
@@ -25,19 +27,30 @@ std::optional<CSonivelCtrl::SampleFormat> CSonivelCtrl::EditableFormat() {
     return format;
 }
 
+bool CSonivelCtrl::TakeWorkCopyAs(const std::string& copy) {
+    // Only our own working copy may be taken: the device read it and it is unchanged since, so
+    // the device's save would write the same bytes again.
+    return !m_strWorkFile.empty() && mci::DeviceHoldsFile(m_szAlias, m_strWorkFile.c_str()) &&
+           files::ReplaceScratchFile(m_strWorkFile, copy);
+}
+
 bool CSonivelCtrl::MakeWorkCopy() {
     const std::string copy = NewTempFile(kWorkPrefix);
-    if (copy.empty() || SendCommand({"save", m_szAlias, copy, "wait"}) != 0) {
-        if (!copy.empty()) {
-            std::remove(copy.c_str());
-        }
+    if (copy.empty()) {
         m_lErrorCode = kErrSaveTmp;
         return false;
     }
-    if (!m_strWorkFile.empty()) {
-        // The previous copy's data are in the device, and so in the new copy; one already gone
-        // needs no removing.
-        std::remove(m_strWorkFile.c_str());
+    if (!TakeWorkCopyAs(copy)) {
+        if (SendCommand({"save", m_szAlias, copy, "wait"}) != 0) {
+            std::remove(copy.c_str());
+            m_lErrorCode = kErrSaveTmp;
+            return false;
+        }
+        if (!m_strWorkFile.empty()) {
+            // The previous copy's data are in the device, and so in the new copy; one already
+            // gone needs no removing.
+            std::remove(m_strWorkFile.c_str());
+        }
     }
     m_strWorkFile = copy;
     // Only the device lets go of the file: the control stays open on the host's file name.

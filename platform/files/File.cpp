@@ -69,6 +69,23 @@ std::optional<std::uint64_t> File::Size() const {
     return static_cast<std::uint64_t>(info.st_size);
 }
 
+std::optional<FileStamp> File::Stamp() const {
+    return StampOf(m_fd);
+}
+
+std::optional<FileStamp> StampOf(int descriptor) {
+    struct stat info {};
+    if (descriptor < 0 || ::fstat(descriptor, &info) != 0) {
+        return std::nullopt;
+    }
+    constexpr std::int64_t kNano = 1'000'000'000;
+    return FileStamp{static_cast<std::uint64_t>(info.st_dev),
+                     static_cast<std::uint64_t>(info.st_ino),
+                     static_cast<std::uint64_t>(info.st_size),
+                     info.st_mtim.tv_sec * kNano + info.st_mtim.tv_nsec,
+                     info.st_ctim.tv_sec * kNano + info.st_ctim.tv_nsec};
+}
+
 bool File::Sync() const {
     return m_fd >= 0 && ::fsync(m_fd) == 0;
 }

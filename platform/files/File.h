@@ -17,6 +17,18 @@ enum class FileMode {
     CreateNew,       // created, read and write; fails (EEXIST) when something is there already
 };
 
+// One version of one file: which file it is (device and inode), its size, and the times of its
+// last change of contents and of status. A write, truncation or rename gives a new stamp, except
+// one that falls within the same tick of the file system's clock as the stamp was taken.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;  // nanoseconds since the epoch
+    std::int64_t changed = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
 class File {
 public:
     File() = default;
@@ -35,6 +47,7 @@ public:
     int Descriptor() const { return m_fd; }
     bool IsRegular() const;
     std::optional<std::uint64_t> Size() const;
+    std::optional<FileStamp> Stamp() const;
     // Flushes the file's data to the disk; false (with errno) on failure.
     bool Sync() const;
     // Closes now; false when the close reported a write error.
@@ -44,6 +57,9 @@ private:
     int m_fd = -1;
     int m_error = 0;
 };
+
+// The stamp of the file open as `descriptor`; nothing when it cannot be had.
+std::optional<FileStamp> StampOf(int descriptor);
 
 // What a piece transfer did: `bytes` moved; `error` is the errno that stopped it early, 0 when
 // it ran to the end or (reading) met the end of the file.

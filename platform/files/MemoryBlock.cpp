@@ -1,25 +1,26 @@
 #include "platform/files/MemoryBlock.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <utility>
 
 namespace files {
-
 namespace {
 
-constexpr std::uintptr_t kHugePage = std::uintptr_t{1} << 21;
+constexpr std::size_t kPopulateAtLeast = std::size_t{1} << 20;
 
-// Large blocks are filled from files right away: asking for huge pages spares the kernel one
-// fault per 4 KB page. Only a hint; a kernel that declines it changes nothing.
-void PreferHugePages(void* data, std::size_t size) {
-    const auto begin = reinterpret_cast<std::uintptr_t>(data);
-    const std::uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
-    const std::uintptr_t last = (begin + size) & ~(kHugePage - 1);
+// A grown block is filled right away (a sound read from its file): its new pages are put in
+// place in one call rather than one fault each as they are filled. Only a hint; where the kernel
+// declines it, the pages are faulted in as before.
+void Populate(std::uint8_t* begin, std::uint8_t* end) {
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(begin) + page - 1) & ~(page - 1);
+    const std::uintptr_t last = reinterpret_cast<std::uintptr_t>(end) & ~(page - 1);
     if (last > first) {
-        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
     }
 }
 
@@ -55,10 +56,11 @@ bool MemoryBlock::Resize(std::size_t size) {
     if (grown == nullptr) {
         return false;
     }
-    if (size >= 2 * kHugePage) {
-        PreferHugePages(grown, size);
-    }
+    const std::size_t kept = m_size;  // copied or left in place: in memory already
     m_data = static_cast<std::uint8_t*>(grown);
+    if (size >= kept + kPopulateAtLeast) {
+        Populate(m_data + kept, m_data + size);
+    }
     m_size = size;
     return true;
 }

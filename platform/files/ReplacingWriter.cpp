@@ -83,19 +83,11 @@ int TakeOver(const File& file, const struct stat& existing) {
     return ::fchmod(file.Descriptor(), existing.st_mode & 07777) == 0 ? 0 : errno;
 }
 
-// Renames `fresh` over `target`. An unflushed file takes the place of an existing one by an
-// exchange, and the old one is then removed: renamed over it, ext4 would write the new file to
-// the disk at once, the very cost that scratch files skip.
+// Renames `fresh` over `target`; unflushed, by the exchange that spares ext4's flush.
 bool PutInPlace(const std::filesystem::path& fresh, const std::filesystem::path& target,
                 bool exchange) {
-    if (exchange &&
-        ::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) {
-        // The old content, now under the new file's name; left behind, the next save of the
-        // target would remove it.
-        ::unlink(fresh.c_str());
-        return true;
-    }
-    return std::rename(fresh.c_str(), target.c_str()) == 0;
+    return exchange ? ReplaceScratchFile(fresh, target)
+                    : std::rename(fresh.c_str(), target.c_str()) == 0;
 }
 
 }  // namespace
@@ -181,6 +173,9 @@ bool ReplacingWriter::Commit() {
     }
     const bool renamed = PutInPlace(m_temp, m_target, existing.st_mode != 0 && !flush);
     m_error = renamed ? 0 : errno;
+    if (renamed) {
+        m_committedStamp = StampOf(lock);
+    }
     ::close(lock);
     if (!renamed) {
         return false;

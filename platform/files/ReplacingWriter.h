@@ -34,6 +34,9 @@ public:
     // exists, and renames it over the target. False (and Error()) on failure, also when the
     // target has become one that must not be replaced; the target is then untouched.
     bool Commit();
+    // The stamp of the file put in place, taken right after; nothing before a commit, or when it
+    // cannot be had.
+    const std::optional<FileStamp>& Committed() const { return m_committedStamp; }
 
 private:
     std::filesystem::path m_target;
@@ -42,6 +45,7 @@ private:
     std::uint64_t m_written = 0;
     int m_error = 0;
     bool m_committed = false;
+    std::optional<FileStamp> m_committedStamp;
 };
 
 }  // namespace files

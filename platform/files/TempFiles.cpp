@@ -1,8 +1,10 @@
 #include "platform/files/TempFiles.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -31,6 +33,15 @@ std::filesystem::path CreateTempFile(std::string_view prefix, const std::filesys
     }
     ::close(fd);
     return pattern;
+}
+
+bool ReplaceScratchFile(const std::filesystem::path& fresh, const std::filesystem::path& target) {
+    if (::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) {
+        // The replaced file, now under the fresh one's name, is wanted no more.
+        ::unlink(fresh.c_str());
+        return true;
+    }
+    return std::rename(fresh.c_str(), target.c_str()) == 0;
 }
 
 }  // namespace files

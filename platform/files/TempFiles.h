@@ -15,4 +15,10 @@ std::filesystem::path TempFolder();
 std::filesystem::path CreateTempFile(std::string_view prefix,
                                      const std::filesystem::path& folder = {});
 
+// Puts the scratch file `fresh` in the place of the existing file `target`, unflushed: the two
+// are exchanged and the old one removed, because renamed over another file ext4 would write the
+// new one to the disk at once. A plain rename where the exchange is not supported. False (with
+// errno) when neither can be done.
+bool ReplaceScratchFile(const std::filesystem::path& fresh, const std::filesystem::path& target);
+
 }  // namespace files

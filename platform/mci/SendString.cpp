@@ -7,8 +7,10 @@
 #include <new>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
+#include "platform/files/File.h"
 #include "platform/files/Paths.h"
 #include "platform/mci/Command.h"
 #include "platform/mci/Mci.h"
@@ -22,10 +24,11 @@ struct DeviceTable {
     std::mutex mutex;
     std::map<std::string, std::shared_ptr<WaveDevice>> devices;
     std::uint32_t nextId = 1;
-    // The sound memory of the device closed last, kept for an open that comes next: an edit
-    // closes its device and opens one on the new working copy at once, and memory that is already
-    // there needs no zeroing by the kernel. Any other command lets it go.
-    files::MemoryBlock spare;
+    // The sound of the device closed last, kept for an open that comes next: an edit closes its
+    // device and opens one on the new working copy at once. Memory that is already there needs no
+    // zeroing by the kernel, and a file the sound is held in, unchanged, needs no reading. Any
+    // other command lets it go.
+    WaveSound spare;
 };
 
 DeviceTable& Devices() {
@@ -48,6 +51,21 @@ void PostDone(const Command& command, NotifyTarget* callback, std::uint32_t devi
     }
 }
 
+// True when the file at `path` is one of the files that hold `sound`, unchanged: the sound is then
+// what reading the file would give, and holds that file alone.
+bool KeepIfHeld(const std::string& path, WaveSound& sound) {
+    if (!sound.files.readFrom && !sound.files.savedTo) {
+        return false;
+    }
+    const files::File file(path, files::FileMode::Read);
+    const std::optional<files::FileStamp> stamp = file.Stamp();
+    if (!stamp || !sound.files.Include(*stamp)) {
+        return false;
+    }
+    sound.files = {stamp, std::nullopt};
+    return true;
+}
+
 ErrorCode Open(const Command& command, NotifyTarget* callback) {
     DeviceTable& table = Devices();
     const std::string key = Key(command.device);
@@ -60,10 +78,13 @@ ErrorCode Open(const Command& command, NotifyTarget* callback) {
     WaveSound sound;
     {
         std::lock_guard lock(table.mutex);
-        sound.frames = std::move(table.spare);
+        sound = std::exchange(table.spare, {});
     }
-    if (const ErrorCode error = ReadWaveFile(files::NativePath(command.file), sound); error != Ok) {
-        return error;
+    const std::string path = files::NativePath(command.file);
+    if (!KeepIfHeld(path, sound)) {
+        if (const ErrorCode error = ReadWaveFile(path, sound); error != Ok) {
+            return error;
+        }
     }
     std::uint32_t id = 0;
     {
@@ -100,11 +121,11 @@ ErrorCode Close(const Command& command, NotifyTarget* callback) {
     // Outside the table's lock: closing waits for the device's audio to stop.
     for (const auto& device : closing) {
         device->Close();
-        files::MemoryBlock frames = device->ReleaseFrames();
+        WaveSound sound = device->ReleaseSound();
         {
             std::lock_guard lock(table.mutex);
-            if (frames.Size() >= table.spare.Size()) {
-                std::swap(frames, table.spare);
+            if (sound.frames.Size() >= table.spare.frames.Size()) {
+                std::swap(sound, table.spare);
             }
         }
         PostDone(command, callback, device->Id());
@@ -122,22 +143,46 @@ ErrorCode Dispatch(const Command& command, std::string& reply, NotifyTarget* cal
             break;
     }
     std::shared_ptr<WaveDevice> device;
-    files::MemoryBlock spare;
+    WaveSound spare;
     {
         DeviceTable& table = Devices();
         std::lock_guard lock(table.mutex);
-        spare = std::move(table.spare);
+        spare = std::exchange(table.spare, {});
         const auto found = table.devices.find(Key(command.device));
         if (found == table.devices.end()) {
             return ErrInvalidDeviceName;
         }
         device = found->second;
     }
-    spare.Free();
+    spare = {};
     return device->Execute(command, reply, callback);
 }
 
 }  // namespace
+
+bool DeviceHoldsFile(const char* alias, const char* path) {
+    if (alias == nullptr || path == nullptr) {
+        return false;
+    }
+    try {
+        std::shared_ptr<WaveDevice> device;
+        {
+            DeviceTable& table = Devices();
+            std::lock_guard lock(table.mutex);
+            const auto found = table.devices.find(Key(alias));
+            if (found == table.devices.end()) {
+                return false;
+            }
+            device = found->second;
+        }
+        const files::File file(files::NativePath(path), files::FileMode::Read);
+        const std::optional<files::FileStamp> stamp = file.Stamp();
+        return stamp && device->HoldsFile(*stamp);
+    } catch (const std::bad_alloc&) {
+        // Not knowing only costs the caller a save.
+        return false;
+    }
+}
 
 ErrorCode SendString(const char* command, char* reply, std::uint32_t replySize,
                      NotifyTarget* callback) {

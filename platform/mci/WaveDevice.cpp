@@ -22,7 +22,8 @@ WaveDevice::WaveDevice(std::uint32_t id, WaveSound sound)
     : m_id(id),
       m_format(sound.format),
       m_frames(std::move(sound.frames)),
-      m_usedBytes(m_frames.Size()) {}
+      m_usedBytes(m_frames.Size()),
+      m_files(sound.files) {}
 
 WaveDevice::~WaveDevice() {
     Close();
@@ -33,12 +34,22 @@ void WaveDevice::Close() {
     EndSession(NotifyAborted);
 }
 
-files::MemoryBlock WaveDevice::ReleaseFrames() {
+bool WaveDevice::HoldsFile(const files::FileStamp& file) {
+    std::lock_guard lock(m_stateMutex);
+    return m_files.Include(file);
+}
+
+WaveSound WaveDevice::ReleaseSound() {
     std::lock_guard commandLock(m_commandMutex);
     std::lock_guard lock(m_stateMutex);
+    WaveSound sound{m_format, std::move(m_frames), std::exchange(m_files, {})};
+    // Only whole, the sound still is what its files hold.
+    if (!sound.frames.Resize(static_cast<std::size_t>(m_usedBytes))) {
+        sound.files = {};
+    }
     m_usedBytes = 0;
     m_position = 0;
-    return std::move(m_frames);
+    return sound;
 }
 
 ErrorCode WaveDevice::Execute(const Command& command, std::string& reply, NotifyTarget* callback) {
@@ -124,6 +135,8 @@ ErrorCode WaveDevice::Record(const Command& command, NotifyTarget* callback,
     std::uint64_t to = 0;
     {
         std::lock_guard lock(m_stateMutex);
+        // A save now would keep what is captured, whenever that ends.
+        m_files = {};
         from = m_position;
         if ((command.from && !ToFrames(*command.from, from)) || from > Frames() ||
             (command.to && (!ToFrames(*command.to, to) || to < from))) {
@@ -180,6 +193,7 @@ ErrorCode WaveDevice::Delete(const Command& command) {
     }
     const std::uint64_t align = m_format.BlockAlign();
     if (to > from) {
+        m_files = {};
         std::memmove(m_frames.Data() + from * align, m_frames.Data() + to * align,
                      static_cast<std::size_t>((length - to) * align));
     }
@@ -208,9 +222,15 @@ ErrorCode WaveDevice::Save(const Command& command) {
     }
     // Playback only reads the frames and nothing else may change them while this command
     // runs, so the file is written without holding up the audio thread.
-    return WriteWaveFile(
+    std::optional<files::FileStamp> written;
+    const ErrorCode error = WriteWaveFile(
         files::NativePath(command.file), m_format,
-        std::span<const std::uint8_t>(m_frames.Data(), static_cast<std::size_t>(used)));
+        std::span<const std::uint8_t>(m_frames.Data(), static_cast<std::size_t>(used)), &written);
+    if (error == Ok) {
+        std::lock_guard lock(m_stateMutex);
+        m_files.savedTo = written;
+    }
+    return error;
 }
 
 ErrorCode WaveDevice::Status(StatusItem item, std::string& reply) {

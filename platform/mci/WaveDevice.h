@@ -35,11 +35,15 @@ public:
     // Carries out every command but open and close; a status reply goes to `reply`.
     // `callback` receives the notice of a "notify" play or record.
     ErrorCode Execute(const Command& command, std::string& reply, NotifyTarget* callback);
+    // True while `file` is one of the sound's files (WaveSound): nothing recorded or deleted
+    // since it was read from or saved to it.
+    bool HoldsFile(const files::FileStamp& file);
     // Ends playing or recording (aborted) before the device goes.
     void Close();
-    // After Close: hands over the memory of the sound, for another device to reuse; the device
-    // then holds an empty sound (a command that still reaches it finds nothing to play or save).
-    files::MemoryBlock ReleaseFrames();
+    // After Close: hands over the sound, whose memory another device reuses (as it is, when it
+    // opens one of the sound's files); the device then holds an empty sound (a command that still
+    // reaches it finds nothing to play or save).
+    WaveSound ReleaseSound();
 
 private:
     enum class Mode { Stopped, Playing, Recording };
@@ -108,6 +112,7 @@ private:
     std::condition_variable m_changed;
     files::MemoryBlock m_frames;
     std::uint64_t m_usedBytes = 0;  // bytes of m_frames that hold the sound
+    SoundFiles m_files;
     std::uint64_t m_position = 0;
     Mode m_mode = Mode::Stopped;
     Session m_session;

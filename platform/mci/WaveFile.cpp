@@ -35,6 +35,22 @@ bool ParseFormat(const ByteSource& read, std::uint64_t offset, std::uint64_t ava
            (format.bitsPerSample == 8 || format.bitsPerSample == 16);
 }
 
+// True when a file of `size` bytes laid out as `layout` is exactly what WriteWaveFile writes for
+// its samples: the canonical header, the samples, and a zero pad byte after an odd count.
+bool InWrittenForm(const ByteSource& read, std::uint64_t size, const WaveLayout& layout) {
+    const std::optional<riff::CanonicalHeaderBytes> expected =
+        riff::CanonicalHeader(layout.format, layout.dataSize);
+    const std::uint64_t pad = layout.dataSize % 2;
+    if (!expected || layout.dataOffset != expected->size() ||
+        size != expected->size() + layout.dataSize + pad) {
+        return false;
+    }
+    riff::CanonicalHeaderBytes header{};
+    std::uint8_t padByte = 0;
+    return read(0, header) == header.size() && header == *expected &&
+           (pad == 0 || (read(size - 1, std::span(&padByte, 1)) == 1 && padByte == 0));
+}
+
 }  // namespace
 
 ErrorCode ParseWaveLayout(const ByteSource& read, std::uint64_t size, WaveLayout& layout) {
@@ -69,7 +85,8 @@ ErrorCode ReadWaveFile(const std::filesystem::path& path, WaveSound& sound) {
         return file.Error() == ENOENT || file.Error() == ENOTDIR ? ErrFileNotFound : ErrFileRead;
     }
     const std::optional<std::uint64_t> size = file.Size();
-    if (!size || !file.IsRegular()) {
+    const std::optional<files::FileStamp> before = file.Stamp();
+    if (!size || !before || !file.IsRegular()) {
         return ErrInvalidFile;
     }
     const ByteSource read = [&file](std::uint64_t offset, std::span<std::uint8_t> target) {
@@ -90,11 +107,14 @@ ErrorCode ReadWaveFile(const std::filesystem::path& path, WaveSound& sound) {
         return ErrOutOfMemory;
     }
     sound.format = layout.format;
+    const bool whole = got == layout.dataSize && InWrittenForm(read, *size, layout);
+    sound.files = {whole && file.Stamp() == before ? before : std::nullopt, std::nullopt};
     return Ok;
 }
 
 ErrorCode WriteWaveFile(const std::filesystem::path& path, const WaveFormat& format,
-                        std::span<const std::uint8_t> frames) {
+                        std::span<const std::uint8_t> frames,
+                        std::optional<files::FileStamp>* written) {
     const std::optional<riff::CanonicalHeaderBytes> header =
         riff::CanonicalHeader(format, frames.size());
     if (!header) {
@@ -105,10 +125,14 @@ ErrorCode WriteWaveFile(const std::filesystem::path& path, const WaveFormat& for
         return ErrFileNotSaved;
     }
     const std::uint8_t padByte = 0;
-    const bool written = writer.Write(*header) && writer.Write(frames) &&
-                         (frames.size() % 2 == 0 || writer.Write(std::span(&padByte, 1))) &&
-                         writer.Commit();
-    return written ? Ok : ErrFileWrite;
+    if (!writer.Write(*header) || !writer.Write(frames) ||
+        (frames.size() % 2 != 0 && !writer.Write(std::span(&padByte, 1))) || !writer.Commit()) {
+        return ErrFileWrite;
+    }
+    if (written != nullptr) {
+        *written = writer.Committed();
+    }
+    return Ok;
 }
 
 }  // namespace mci

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 
+#include "platform/files/File.h"
 #include "platform/files/MemoryBlock.h"
 #include "platform/mci/Mci.h"
 #include "platform/mci/RiffChunks.h"
@@ -29,9 +31,19 @@ using ByteSource = riff::ByteSource;
 // frames that are there; a file without one holds no samples.
 ErrorCode ParseWaveLayout(const ByteSource& read, std::uint64_t size, WaveLayout& layout);
 
+// The files, by their stamps, that hold nothing but what WriteWaveFile writes for a sound, so
+// that saving it again would copy them byte for byte: the one it was read from, when that did not
+// change while it was read, and the one it was saved to last.
+struct SoundFiles {
+    std::optional<files::FileStamp> readFrom;
+    std::optional<files::FileStamp> savedTo;
+    bool Include(const files::FileStamp& file) const { return readFrom == file || savedTo == file; }
+};
+
 struct WaveSound {
     WaveFormat format;
     files::MemoryBlock frames;  // interleaved samples as stored in the file
+    SoundFiles files;
 };
 
 // ErrFileNotFound, ErrFileRead, ErrInvalidFile (also for folders and empty files) or
@@ -39,8 +51,9 @@ struct WaveSound {
 ErrorCode ReadWaveFile(const std::filesystem::path& path, WaveSound& sound);
 
 // ErrFileNotSaved when the file cannot be created, ErrFileWrite when writing it fails; the
-// target is then as it was.
+// target is then as it was. `written`, when given, receives the stamp of the file written.
 ErrorCode WriteWaveFile(const std::filesystem::path& path, const WaveFormat& format,
-                        std::span<const std::uint8_t> frames);
+                        std::span<const std::uint8_t> frames,
+                        std::optional<files::FileStamp>* written = nullptr);
 
 }  // namespace mci

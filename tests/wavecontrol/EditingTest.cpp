@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/automation/Object.h"
+#include "platform/mci/Mci.h"
 #include "tests/platform/files/AsNobody.h"
 #include "tests/platform/files/ScopedFifo.h"
 #include "tests/wavecontrol/WavFiles.h"
@@ -461,6 +462,42 @@ TEST_F(EditingTest, OneWorkingCopyLivesAsLongAsTheControlAndTheClipboardAsTheLib
     EXPECT_EQ(TempFiles("clp"), 1) << "the clipboard outlives the control";
     ModuleEnd();
     EXPECT_EQ(TempFiles("clp"), 0);
+}
+
+// An edit after an edit takes the working copy the device was opened on, while the device still
+// holds it unchanged, instead of saving the same bytes into a new one; what the host did to the
+// device meanwhile, or anyone to that file, is kept all the same.
+TEST_F(EditingTest, LaterEditsTakeTheUnchangedWorkingCopyAndKeepWhatChangedIt) {
+    OpenNew("take.wav", wavtest::WavBytes(1, 16, 8000, 100, &Pattern16));
+    const auto inodeOf = [](const std::filesystem::path& path) {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+    };
+    control->ChangeVolume(0, -1, 1.0f);
+    const std::filesystem::path first = WorkCopy();
+    const auto firstInode = inodeOf(first);
+    control->Copy(0, 9);
+    ASSERT_EQ(control->GetErrorCode(), 0);
+    EXPECT_NE(WorkCopy(), first) << "a new name, as ever";
+    EXPECT_EQ(inodeOf(WorkCopy()), firstInode) << "the same file, not written again";
+    EXPECT_EQ(TempFiles("wav"), 1);
+
+    const std::string alias = std::to_string(g_lAliasCounter);
+    ASSERT_EQ(
+        mci::SendString(("delete " + alias + " from 0 to 10 wait").c_str(), nullptr, 0, nullptr),
+        mci::Ok);
+    const Values afterDelete = Samples(90);
+    ASSERT_EQ(control->GetErrorCode(), 0);
+    EXPECT_EQ(afterDelete[0], Pattern16(10, 0)) << "the host's delete is in the new copy";
+
+    const std::filesystem::path work = WorkCopy();
+    std::string bytes = FileBytes(work);
+    std::fill(bytes.begin() + 44, bytes.end(), '\x55');
+    wavtest::WriteFile(work, bytes);
+    // Dated apart, so that the change shows even within one tick of the file system's clock.
+    std::filesystem::last_write_time(work, std::filesystem::file_time_type{});
+    EXPECT_EQ(Samples(90), afterDelete) << "the device's samples, not the file's";
+    EXPECT_EQ(control->GetErrorCode(), 0);
 }
 
 // sox, a program of its own, reads the saved file: its length and loudest sample.

@@ -84,6 +84,11 @@ ErrorCode SendString(const char* command, char* reply, std::uint32_t replySize,
     return rule->result;
 }
 
+// The stand-in holds no samples of its own: the control saves at every edit.
+bool DeviceHoldsFile(const char* /*alias*/, const char* /*path*/) {
+    return false;
+}
+
 bool GetErrorString(ErrorCode code, char* text, std::uint32_t size) {
     const std::string value = fakemci::TextFor(code);
     if (size == 0) {

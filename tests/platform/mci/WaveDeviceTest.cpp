@@ -320,6 +320,84 @@ TEST_F(WaveDeviceTest, SeekAndDeleteEditTheSound) {
     EXPECT_EQ(mci_test::ReadFile(m_folder / "edited.wav"), WaveBytes({1, 8000, 8}, expected));
 }
 
+// A device holds the file it read until its sound or the file changes; a copy of the file is
+// another file.
+TEST_F(WaveDeviceTest, HoldsItsFileUntilTheSoundOrTheFileChanges) {
+    const Bytes samples = Pattern(2 * 200);
+    OpenWave("h", {1, 8000, 16}, samples);
+    const auto file = m_folder / "h sound.wav";
+    const auto copy = m_folder / "copy.wav";
+    std::filesystem::copy_file(file, copy);
+    EXPECT_TRUE(mci::DeviceHoldsFile("h", file.c_str()));
+    EXPECT_FALSE(mci::DeviceHoldsFile("h", copy.c_str()));
+    EXPECT_FALSE(mci::DeviceHoldsFile("other", file.c_str()));
+    EXPECT_FALSE(mci::DeviceHoldsFile("h", (m_folder / "missing.wav").c_str()));
+
+    const auto saved = m_folder / "saved.wav";
+    ASSERT_EQ(Send("save h " + saved.string() + " wait").error, mci::Ok);
+    ASSERT_EQ(Send("delete h from 10 to 10 wait").error, mci::Ok);
+    EXPECT_TRUE(mci::DeviceHoldsFile("h", file.c_str())) << "nothing changed the sound";
+    EXPECT_TRUE(mci::DeviceHoldsFile("h", saved.c_str()));
+    ASSERT_EQ(Send("delete h from 10 to 11 wait").error, mci::Ok);
+    EXPECT_FALSE(mci::DeviceHoldsFile("h", file.c_str()));
+    EXPECT_FALSE(mci::DeviceHoldsFile("h", saved.c_str()));
+
+    ASSERT_EQ(Send("close h wait").error, mci::Ok);
+    OpenWave("h", {1, 8000, 16}, samples);
+    EXPECT_TRUE(mci::DeviceHoldsFile("h", file.c_str()));
+    mci_test::WriteFile(file, WaveBytes({1, 8000, 16}, Pattern(2 * 200, 9)));
+    // Dated apart, so that the change shows even within one tick of the file system's clock.
+    std::filesystem::last_write_time(file, std::filesystem::file_time_type{});
+    EXPECT_FALSE(mci::DeviceHoldsFile("h", file.c_str()));
+
+    mci_test::WriteFile(m_folder / "in.raw", Pattern(64));
+    OpenWave("r", {1, 8000, 8}, Pattern(20));
+    const auto recorded = m_folder / "r sound.wav";
+    EXPECT_TRUE(mci::DeviceHoldsFile("r", recorded.c_str()));
+    ASSERT_EQ(Send("record r from 0 to 10 wait").error, mci::Ok);
+    EXPECT_FALSE(mci::DeviceHoldsFile("r", recorded.c_str()));
+}
+
+// An open right after a close may take the closed sound instead of reading its file again, but
+// only while the file is unchanged: a file read or saved by the device and changed since opens
+// as it is now.
+TEST_F(WaveDeviceTest, AFileOpenedAfterItsDeviceClosedGivesWhatItHoldsNow) {
+    const auto savedBytes = [this](const std::string& alias) {
+        const auto out = m_folder / "out.wav";
+        EXPECT_EQ(Send("save " + alias + " " + out.string() + " wait").error, mci::Ok);
+        return mci_test::ReadFile(out);
+    };
+    const auto openAgain = [](const std::filesystem::path& file) {
+        ASSERT_EQ(Send("close c wait").error, mci::Ok);
+        ASSERT_EQ(Send("open " + file.string() + " alias c wait").error, mci::Ok);
+    };
+    const auto rewrite = [](const std::filesystem::path& file, const Bytes& bytes) {
+        mci_test::WriteFile(file, bytes);
+        // Dated apart, so that the change shows even within one tick of the file system's clock.
+        std::filesystem::last_write_time(file, std::filesystem::file_time_type{});
+    };
+    const Bytes samples = Pattern(2 * 100);
+    OpenWave("c", {1, 8000, 16}, samples);
+    const auto read = m_folder / "c sound.wav";
+    openAgain(read);
+    EXPECT_EQ(savedBytes("c"), WaveBytes({1, 8000, 16}, samples));
+    openAgain(read);
+    rewrite(read, WaveBytes({1, 8000, 16}, Pattern(2 * 100, 5)));
+    openAgain(read);
+    EXPECT_EQ(savedBytes("c"), WaveBytes({1, 8000, 16}, Pattern(2 * 100, 5)));
+
+    const auto saved = m_folder / "saved.wav";
+    ASSERT_EQ(Send("delete c from 0 to 50 wait").error, mci::Ok);
+    ASSERT_EQ(Send("save c " + saved.string() + " wait").error, mci::Ok);
+    const Bytes shorter = mci_test::ReadFile(saved);
+    openAgain(saved);
+    EXPECT_EQ(savedBytes("c"), shorter);
+    rewrite(saved, WaveBytes({2, 8000, 8}, Pattern(30)));
+    openAgain(saved);
+    EXPECT_EQ(Status("c", "channels"), "2");
+    EXPECT_EQ(savedBytes("c"), WaveBytes({2, 8000, 8}, Pattern(30)));
+}
+
 TEST_F(WaveDeviceTest, SaveRoundTripsEachKindAndReplacesTheTarget) {
     for (const WaveSpec spec : {WaveSpec{1, 8000, 8}, WaveSpec{2, 44100, 16, true}}) {
         const Bytes samples = Pattern(spec.channels * spec.bits / 8u * 77u);

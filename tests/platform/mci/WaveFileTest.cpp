@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/files/File.h"
 #include "platform/mci/WaveFile.h"
 #include "tests/platform/files/ScopedFifo.h"
 #include "tests/platform/files/TimeOf.h"
@@ -56,6 +57,38 @@ TEST_F(WaveFileTest, MemoryAlreadyHeldIsReused) {
     EXPECT_EQ(sound.frames.Data(), given);
 #endif
     EXPECT_EQ(Held(sound), samples);
+}
+
+// A file laid out exactly as a save writes it is known as such, by its stamp; one that a save
+// would write otherwise is not.
+TEST_F(WaveFileTest, KnowsAFileInTheFormASaveWrites) {
+    const auto stampOfFile = [this] {
+        return files::File(m_folder / "in.wav", files::FileMode::Read).Stamp();
+    };
+    for (const Bytes& file :
+         {WaveBytes({1, 8000, 8, false}, Pattern(7)), WaveBytes({2, 44100, 16, false}, Pattern(40)),
+          WaveBytes({1, 8000, 16, false}, {})}) {
+        mci::WaveSound sound;
+        ASSERT_EQ(Read(file, sound), mci::Ok);
+        ASSERT_TRUE(sound.files.readFrom.has_value());
+        EXPECT_EQ(sound.files.readFrom, stampOfFile());
+    }
+
+    Bytes padded = WaveBytes({1, 8000, 8, false}, Pattern(7));
+    padded.back() = 1;
+    Bytes trailing = WaveBytes({1, 8000, 16, false}, Pattern(8));
+    trailing.push_back(0);
+    Bytes byteRate = WaveBytes({1, 8000, 16, false}, Pattern(8));
+    byteRate[28] ^= 1;
+    Bytes cut = WaveBytes({1, 8000, 16, false}, Pattern(8));
+    cut.resize(cut.size() - 2);
+    for (const Bytes& file :
+         {padded, trailing, byteRate, cut, WaveBytes({1, 8000, 16, true}, Pattern(8)),
+          WaveBytes({1, 8000, 16, false}, Pattern(7))}) {
+        mci::WaveSound sound;
+        ASSERT_EQ(Read(file, sound), mci::Ok);
+        EXPECT_FALSE(sound.files.readFrom.has_value()) << file.size() << " bytes";
+    }
 }
 
 TEST_F(WaveFileTest, TruncatedDataKeepsTheWholeFramesThatAreThere) {
