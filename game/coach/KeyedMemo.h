@@ -72,7 +72,7 @@ private:
         keys.swap(m_keys);
         values.swap(m_values);
         m_shift = 64;
-        for (std::size_t slots = m_keys.size(); slots > 1; slots /= 2) {
+        for (std::size_t left = m_keys.size(); left > 1; left /= 2) {
             --m_shift;
         }
         for (std::size_t slot = 0; slot < keys.size(); ++slot) {
