@@ -28,7 +28,7 @@ std::optional<CSonivelCtrl::SampleFormat> CSonivelCtrl::EditableFormat() {
 }
 
 bool CSonivelCtrl::TakeWorkCopyAs(const std::string& copy) {
-    // Only our own working copy may be taken: the device read it and it is unchanged since, so
+    // Only our own working copy may be taken: the device read or saved it and neither changed, so
     // the device's save would write the same bytes again.
     return !m_strWorkFile.empty() && mci::DeviceHoldsFile(m_szAlias, m_strWorkFile.c_str()) &&
            files::ReplaceScratchFile(m_strWorkFile, copy);

@@ -58,9 +58,9 @@ public:
 ErrorCode SendString(const char* command, char* reply, std::uint32_t replySize,
                      NotifyTarget* callback);
 
-// True when the device opened as `alias` still holds exactly the samples it read from the file
-// `path` names, and that file has not changed since: saving the device into a new file would
-// copy it byte for byte, so a caller that owns the file may take the file itself instead.
+// True when the file `path` names is one the device opened as `alias` read or last saved to,
+// laid out as a save writes it, and neither has changed since: saving the device into a new file
+// would copy it byte for byte, so a caller that owns the file may take the file itself instead.
 bool DeviceHoldsFile(const char* alias, const char* path);
 
 // Writes the text of an error code into `text` (null-terminated, cut to size). False when the
